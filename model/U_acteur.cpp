@@ -1,0 +1,152 @@
+#include "model/U_acteur.h"
+
+#include <algorithm>
+
+std::string NomDeComposant(const std::string& Texte) {
+    std::string Resultat;
+    for (const char c : Texte)
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            Resultat += c;
+    return Resultat;
+}
+
+std::vector<std::string> LignesDeBloc(TQuart Debut, TQuart Fin, const std::string& Nom) {
+    const int D = Fin - Debut;
+    int Blancs = 0;
+    if (D == 2)
+        Blancs = 1;
+    else if (D >= 3)
+        Blancs = 1 + D / 2 - (D == 4 ? 2 : 1) + 1;
+    std::vector<std::string> Lignes(static_cast<std::size_t>(Blancs), " ");
+    Lignes.push_back(Nom);
+    return Lignes;
+}
+
+bool TActeur::PlageDansGrille(TJour Jour, int Debut, int Fin) {
+    return Jour < NombreJours && Debut >= QuartDebutGrille && Debut <= Fin &&
+           Fin < QuartFinGrille;
+}
+
+void TActeur::PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom) {
+    if (Jour >= NombreJours)
+        return;
+    if (Nom.empty()) {
+        const int De = std::max<int>(Debut, QuartDebutGrille);
+        const int A = std::min<int>(Fin, QuartFinGrille);
+        for (int s = De; s <= A; ++s) {
+            TCase& c = Case(Jour, static_cast<TQuart>(s));
+            c.Contenu.clear();
+            c.Bloc.reset();
+        }
+        return;
+    }
+    if (!PlageDansGrille(Jour, Debut, Fin))
+        return;
+    for (int s = Debut + 1; s <= Fin; ++s)
+        Case(Jour, static_cast<TQuart>(s)).Contenu = Nom;
+}
+
+void TActeur::AfficherBlocs(bool Visible_) { Visible = Visible_; }
+
+bool TActeur::PlageLibre(const std::string&, TJour Jour, TQuart Debut, TQuart Fin) const {
+    if (Debut < QuartDebutGrille || Fin >= QuartFinGrille || Debut > Fin || Jour >= NombreJours)
+        return false;
+    if (Debut > QuartDebutGrille && !CaseLibre(Jour, Debut - 1))
+        return false;
+    if (Fin + 1 < QuartFinGrille && !CaseLibre(Jour, Fin + 1))
+        return false;
+    for (int i = Debut; i <= Fin; ++i)
+        if (!CaseLibre(Jour, static_cast<TQuart>(i)))
+            return false;
+    return true;
+}
+
+std::string TActeur::LireCase(TJour Jour, TQuart Quart) const {
+    return DansGrille(Jour, Quart) ? Case(Jour, Quart).Contenu : std::string();
+}
+
+TBloc* TActeur::BlocDe(TJour Jour, TQuart Quart) const {
+    return DansGrille(Jour, Quart) ? Case(Jour, Quart).Bloc.get() : nullptr;
+}
+
+bool TActeur::CaseLibre(TJour Jour, TQuart Quart) const {
+    return DansGrille(Jour, Quart) && Quart < QuartFinGrille && Case(Jour, Quart).Contenu.empty();
+}
+
+std::uint16_t TActeur::CompterQuarts(const std::string& Nom) const {
+    std::uint16_t n = 0;
+    for (const auto& Jour : Cases)
+        for (const TCase& c : Jour)
+            if (c.Contenu == Nom)
+                ++n;
+    return n;
+}
+
+void TActeur::EffacerPlage(TJour Jour, TQuart Debut, bool LibererBloc) {
+    if (!DansGrille(Jour, Debut))
+        return;
+    const std::string N = Case(Jour, Debut).Contenu;
+    if (N.empty())
+        return;
+    for (int s = Debut; s <= QuartFinGrille && Case(Jour, static_cast<TQuart>(s)).Contenu == N;
+         ++s) {
+        TCase& c = Case(Jour, static_cast<TQuart>(s));
+        c.Contenu.clear();
+        if (LibererBloc)
+            c.Bloc.reset();
+        else
+            static_cast<void>(c.Bloc.release());
+    }
+}
+
+void TActeur::CreerBloc(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom,
+                        TPanneau& Panneau, TCouleur Couleur) {
+    constexpr int CW = TGrilleVue::LargeurColonne;
+    constexpr int RH = TGrilleVue::HauteurLigne;
+    TCase& Premiere = Case(Jour, Debut);
+    Premiere.Contenu = Nom;
+    std::string Texte = Panneau.Genre == 'C'
+                            ? "MC" + this->Nom + NomJour(Jour) + std::to_string(Debut) + Nom
+                            : "MP" + this->Nom + std::to_string(Jour) + std::to_string(Debut) + Nom;
+    Texte.resize(std::min<std::size_t>(Texte.size(), 255));
+    Premiere.Bloc.reset(); // a run placed over another one replaces its block
+    Premiere.Bloc = std::make_unique<TBloc>(
+        Panneau, NomDeComposant(Texte), LignesDeBloc(Debut, Fin, Nom), Couleur,
+        (Jour + 1) * (CW + 1) + 2, (RH + 1) * (Debut - 32) + 2, CW, (Fin - Debut + 1) * (RH + 1) - 1,
+        Visible);
+}
+
+void TActeur::Dessiner(ICanevas& Image) const {
+    constexpr int CW = TGrilleVue::LargeurColonne;
+    constexpr int RH = TGrilleVue::HauteurLigne;
+    const int W = TGrilleVue::Largeur - 2;
+    const int H = TGrilleVue::Hauteur + 37;
+    Image.FixerTaille(W, H);
+    Image.FixerPolice("MS Serif", 9);
+    Image.FixerFond(Blanc);
+    for (int c = 0; c <= TGrilleVue::Colonnes; ++c)
+        Image.Ligne(39 * c, 20, 39 * c, H);
+    for (int r = 0; r <= TGrilleVue::Rangees + 1; ++r)
+        Image.Ligne(0, 20 + 19 * r, W - 1, 20 + 19 * r);
+    for (TJour d = 0; d < NombreJours; ++d)
+        Image.Texte((d + 1) * (CW + 1) + 2, 25, NomJour(d));
+    for (int s = QuartDebutGrille; s < QuartFinGrille; ++s)
+        Image.Texte(3, (RH + 1) * (s - 31) + 22, TexteHeure(static_cast<TQuart>(s)));
+    for (TJour d = 0; d < NombreJours; ++d)
+        for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s) {
+            const TCase& c = Case(d, static_cast<TQuart>(s));
+            if (c.Contenu.empty() || !c.Bloc)
+                continue;
+            const int L = (d + 1) * (CW + 1) + 1;
+            const int T = (RH + 1) * (s - 31) + 21;
+            const int B = T + c.Bloc->Hauteur();
+            Image.FixerFond(c.Bloc->Couleur());
+            Image.Rectangle(L, T, L + c.Bloc->Largeur(), B);
+            Image.Texte(L + 1, (T + B) / 2, c.Contenu);
+        }
+    Image.FixerFond(Blanc);
+}
+
+void TActeur::DessinerTitre(ICanevas& Image, const std::string& Titre) const {
+    Image.Texte(10, 5, Titre);
+}

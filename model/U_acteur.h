@@ -1,0 +1,56 @@
+#pragma once
+// An actor (class or teacher) and its weekly grid of quarter-hours.
+#include "model/U_base.h"
+#include "model/U_bloc.h"
+#include "model/U_types.h"
+
+struct TCase {
+    std::string Contenu;         // the partner's name; empty when free
+    std::unique_ptr<TBloc> Bloc; // the block of the run starting here
+};
+
+class TActeur : public TBase {
+public:
+    static constexpr int QuartsParJour = QuartFinGrille - QuartDebutGrille + 1; // 49
+
+    explicit TActeur(std::string Nom) : TBase(std::move(Nom)) {}
+
+    virtual void PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom);
+    virtual void AfficherBlocs(bool Visible);
+    virtual bool PlageLibre(const std::string& Nom, TJour Jour, TQuart Debut, TQuart Fin) const;
+    virtual void Dessiner(ICanevas& Image) const;
+
+    std::string LireCase(TJour Jour, TQuart Quart) const;
+    TBloc* BlocDe(TJour Jour, TQuart Quart) const;
+    bool CaseLibre(TJour Jour, TQuart Quart) const;
+    std::uint16_t CompterQuarts(const std::string& Nom) const;
+    // Clears the run from Debut on. Without LibererBloc the block survives, detached:
+    // whoever took it with BlocDe beforehand now owns it.
+    void EffacerPlage(TJour Jour, TQuart Debut, bool LibererBloc);
+
+    // Only runs of 08h00..19h45 on Monday..Saturday can be placed.
+    static bool PlageDansGrille(TJour Jour, int Debut, int Fin);
+
+    bool Visible = false;
+
+protected:
+    bool DansGrille(TJour Jour, TQuart Quart) const {
+        return Jour < NombreJours && Quart >= QuartDebutGrille && Quart <= QuartFinGrille;
+    }
+    TCase& Case(TJour Jour, TQuart Quart) { return Cases[Jour][Quart - QuartDebutGrille]; }
+    const TCase& Case(TJour Jour, TQuart Quart) const {
+        return Cases[Jour][Quart - QuartDebutGrille];
+    }
+    void CreerBloc(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom,
+                   TPanneau& Panneau, TCouleur Couleur);
+    void DessinerTitre(ICanevas& Image, const std::string& Titre) const;
+
+    TCase Cases[NombreJours][QuartsParJour];
+};
+
+class TLesActeurs : public TLesBases {};
+
+// Keeps ASCII letters and digits only: block identifiers are built from it.
+std::string NomDeComposant(const std::string& Texte);
+// Text lines of a block of the run Debut..Fin, the name roughly in the middle.
+std::vector<std::string> LignesDeBloc(TQuart Debut, TQuart Fin, const std::string& Nom);

@@ -1,0 +1,185 @@
+#include "model/U_classe.h"
+
+#include "model/U_messages.h"
+#include "model/U_prof.h"
+#include "model/U_serie.h"
+#include "model/U_texte.h"
+
+TLesClasses* LesClasses = nullptr;
+
+TClasse::TClasse(std::string Nom, const std::string& NomSerie) : TActeur(std::move(Nom)) {
+    if (FixerSerie(NomSerie))
+        Matieres = std::make_unique<TLesProfMatieres>();
+}
+
+TClasse::~TClasse() {
+    if (LesProfs && Matieres) {
+        std::string Matiere; // runs are contiguous: remember the last subject's teacher
+        TProf* Prof = nullptr;
+        for (TJour d = 0; d < NombreJours; ++d)
+            for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s) {
+                const std::string& S = Case(d, static_cast<TQuart>(s)).Contenu;
+                if (S.empty())
+                    continue;
+                if (S != Matiere) {
+                    Matiere = S;
+                    Prof = ProfExistant(S);
+                }
+                if (Prof)
+                    Prof->EffacerPlage(d, static_cast<TQuart>(s), true);
+            }
+    }
+}
+
+bool TClasse::FixerSerie(const std::string& NomSerie) {
+    Serie = LesSeries ? LesSeries->Trouver(NomSerie) : nullptr;
+    if (!Serie)
+        Messages().Message(Ansi("Vous tentez d'associer une classe à une série qui n'existe pas"));
+    return Serie != nullptr;
+}
+
+std::string TClasse::ProfDe(const std::string& Matiere) const {
+    const TProfMatiere* Entree = Matieres ? Matieres->Trouver(Matiere) : nullptr;
+    return Entree && Entree->Prof() ? Entree->Prof()->Nom : std::string();
+}
+
+TProf* TClasse::ProfExistant(const std::string& Matiere) const {
+    const std::string NomProf = ProfDe(Matiere);
+    return NomProf.empty() || !LesProfs ? nullptr : LesProfs->Trouver(NomProf);
+}
+
+void TClasse::AssocierProf(const std::string& Matiere, const std::string& NomProf) {
+    TProf* Nouveau = LesProfs ? LesProfs->Trouver(NomProf) : nullptr;
+    if (!Nouveau || Nouveau->Matiere != Matiere || !Matieres)
+        return;
+    TProfMatiere* Entree = Matieres->Trouver(Matiere);
+    if (!Entree) {
+        Matieres->AjouterProfMatiere(Matiere, NomProf);
+        return;
+    }
+    TProf* Ancien = Entree->Prof();
+    if (Ancien == Nouveau)
+        return;
+    // An entry whose teacher was deleted has nobody to replace: no question to ask.
+    if (Ancien &&
+        !Messages().Confirmer(
+            Ansi("Un professeur est déjà associé à cette classe. Changer de professeur?")))
+        return;
+    for (TJour d = 0; d < NombreJours; ++d)
+        for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s)
+            if (Case(d, static_cast<TQuart>(s)).Contenu == Matiere)
+                EffacerPlage(d, static_cast<TQuart>(s), true);
+    if (Ancien)
+        Ancien->FixerVolumeClasse(Nom, 0);
+    Entree->FixerProf(Nouveau);
+}
+
+void TClasse::PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom) {
+    if (Nom.empty()) {
+        TActeur::PlacerPlage(Jour, Debut, Fin, Nom);
+        return;
+    }
+    if (!PlageDansGrille(Jour, Debut, Fin))
+        return;
+    const THeures* Entree = Serie->Heures->Trouver(Nom);
+    if (!Entree) {
+        Messages().Message(Nom + Ansi(" est inexistante pour ") + this->Nom);
+        return;
+    }
+    TActeur::PlacerPlage(Jour, Debut, Fin, Nom);
+    CreerBloc(Jour, Debut, Fin, Nom, PanneauClasse, Entree->Couleur);
+}
+
+void TClasse::AfficherBlocs(bool Visible_) {
+    TActeur::AfficherBlocs(Visible_);
+    for (auto& Jour : Cases)
+        for (TCase& c : Jour) {
+            if (!c.Bloc)
+                continue;
+            if (const THeures* Entree = Serie->Heures->Trouver(c.Contenu))
+                c.Bloc->FixerCouleur(Entree->Couleur);
+            c.Bloc->FixerVisible(Visible);
+        }
+}
+
+bool TClasse::PlageLibre(const std::string& Nom, TJour Jour, TQuart Debut, TQuart Fin) const {
+    return TActeur::PlageLibre(Nom, Jour, Debut, Fin) && ProfExistant(Nom) &&
+           Serie->Heures->Existe(Nom);
+}
+
+void TClasse::Dessiner(ICanevas& Image) const {
+    TActeur::Dessiner(Image);
+    DessinerTitre(Image, "Emploi du temps de : " + Nom + " , classe de série : " + Serie->Nom);
+}
+
+void TClasse::Sauver(TLignes& Lignes) const {
+    TBase::Sauver(Lignes);
+    Lignes.push_back(Serie->Nom);
+    Matieres->Sauver(Lignes);
+    SauverPlages(Lignes);
+}
+
+// Runs are found by comparing each cell with the one before it; slot 80 is always
+// empty, so every run gets its last slot.
+void TClasse::SauverPlages(TLignes& Lignes) const {
+    const std::size_t Compte = Lignes.size();
+    Lignes.emplace_back("0");
+    int Plages = 0;
+    for (TJour d = 0; d < NombreJours; ++d) {
+        const std::string* Precedent = nullptr;
+        for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s) {
+            const std::string& Contenu = Case(d, static_cast<TQuart>(s)).Contenu;
+            const bool PrecedentVide = !Precedent || Precedent->empty();
+            if (PrecedentVide ? !Contenu.empty() : Contenu != *Precedent) {
+                if (!PrecedentVide)
+                    Lignes.push_back(std::to_string(s - 1));
+                if (!Contenu.empty()) {
+                    Lignes.push_back(Contenu);
+                    Lignes.push_back(NomJour(d));
+                    Lignes.push_back(std::to_string(s));
+                    ++Plages;
+                }
+            }
+            Precedent = &Contenu;
+        }
+    }
+    Lignes[Compte] = std::to_string(Plages);
+}
+
+void TClasse::Charger(const TLignes& Lignes, std::size_t& Position) {
+    Matieres->Charger(Lignes, Position);
+    const auto R = static_cast<std::uint16_t>(LireEntier(Lignes, Position));
+    for (std::uint16_t r = 0; r < R; ++r) {
+        const std::string Matiere = LireLigne(Lignes, Position);
+        const TJour Jour = NumeroJour(LireLigne(Lignes, Position));
+        const std::int32_t Debut = LireEntier(Lignes, Position);
+        const std::int32_t Fin = LireEntier(Lignes, Position);
+        // Only a damaged file holds a run outside the grid: it is left out.
+        if (!PlageDansGrille(Jour, Debut, Fin))
+            continue;
+        const auto d = static_cast<TQuart>(Debut);
+        const auto f = static_cast<TQuart>(Fin);
+        PlacerPlage(Jour, d, f, Matiere);
+        TProf* Prof = ProfExistant(Matiere);
+        if (!Prof)
+            throw ELectureArchive("plage sans professeur");
+        Prof->PlacerPlage(Jour, d, f, Nom);
+    }
+}
+
+TClasse* TLesClasses::AjouterClasse(const std::string& Nom, const std::string& NomSerie) {
+    auto Classe = std::make_unique<TClasse>(Nom, NomSerie);
+    if (!Classe->Serie)
+        return nullptr;
+    return static_cast<TClasse*>(Ajouter(std::move(Classe)));
+}
+
+void TLesClasses::ChargerElement(const TLignes& Lignes, std::size_t& Position) {
+    const std::string Nom = LireLigne(Lignes, Position);
+    const std::string NomSerie = LireLigne(Lignes, Position);
+    AjouterClasse(Nom, NomSerie);
+    TClasse* Classe = Trouver(Nom);
+    if (!Classe)
+        throw ELectureArchive("classe sans série");
+    Classe->Charger(Lignes, Position);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Classes: a group of pupils of one series, with its weekly timetable of subjects.
+#include "model/U_acteur.h"
+#include "model/U_profmatiere.h"
+
+class TSerie;
+
+class TClasse : public TActeur {
+public:
+    TClasse(std::string Nom, const std::string& NomSerie);
+    ~TClasse() override;
+    void Sauver(TLignes& Lignes) const override;
+    void Charger(const TLignes& Lignes, std::size_t& Position) override;
+    void PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom) override;
+    void AfficherBlocs(bool Visible) override;
+    bool PlageLibre(const std::string& Nom, TJour Jour, TQuart Debut, TQuart Fin) const override;
+    void Dessiner(ICanevas& Image) const override;
+
+    bool FixerSerie(const std::string& NomSerie);
+    std::string ProfDe(const std::string& Matiere) const;
+    void AssocierProf(const std::string& Matiere, const std::string& NomProf);
+
+    TSerie* Serie = nullptr;
+    std::unique_ptr<TLesProfMatieres> Matieres;
+
+private:
+    void SauverPlages(TLignes& Lignes) const;
+    TProf* ProfExistant(const std::string& Matiere) const;
+};
+
+class TLesClasses : public TLesBasesDe<TClasse, TLesActeurs> {
+public:
+    TClasse* AjouterClasse(const std::string& Nom, const std::string& NomSerie);
+    void ChargerElement(const TLignes& Lignes, std::size_t& Position) override;
+};
+
+extern TLesClasses* LesClasses;

@@ -1,0 +1,123 @@
+#include "model/U_prof.h"
+
+#include "model/U_classe.h"
+#include "model/U_messages.h"
+#include "model/U_serie.h"
+#include "model/U_texte.h"
+
+#include <algorithm>
+
+TLesProfs* LesProfs = nullptr;
+
+TProf::TProf(std::string Nom, std::string Matiere)
+    : TActeur(std::move(Nom)), Matiere(std::move(Matiere)), Heures(std::make_unique<TLesHeures>()) {
+}
+
+TProf::~TProf() {
+    if (LesClasses) {
+        TClasse* Classe = nullptr; // runs are contiguous: remember the last class found
+        for (TJour d = 0; d < NombreJours; ++d)
+            for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s) {
+                const std::string& C = Case(d, static_cast<TQuart>(s)).Contenu;
+                if (C.empty())
+                    continue;
+                if (!Classe || Classe->Nom != C)
+                    Classe = LesClasses->Trouver(C);
+                if (Classe)
+                    Classe->EffacerPlage(d, static_cast<TQuart>(s), true);
+            }
+    }
+    // No class entry may keep reaching a deleted teacher: they become entries without one.
+    for (TProfMatiere* Lien : Liens)
+        Lien->FProf = nullptr;
+}
+
+void TProf::OublierLien(TProfMatiere* Lien) { std::erase(Liens, Lien); }
+
+void TProf::Sauver(TLignes& Lignes) const {
+    TBase::Sauver(Lignes);
+    Lignes.push_back(Matiere);
+    Heures->Sauver(Lignes);
+}
+
+void TProf::Charger(const TLignes& Lignes, std::size_t& Position) {
+    Heures->Charger(Lignes, Position);
+}
+
+void TProf::PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom) {
+    if (Nom.empty()) {
+        TActeur::PlacerPlage(Jour, Debut, Fin, Nom);
+        return;
+    }
+    if (!PlageDansGrille(Jour, Debut, Fin))
+        return;
+    const THeures* Entree = Heures->Trouver(Nom);
+    if (!Entree) {
+        Messages().Message(Nom + Ansi(" est inexistante pour ") + this->Nom);
+        return;
+    }
+    TActeur::PlacerPlage(Jour, Debut, Fin, Nom);
+    CreerBloc(Jour, Debut, Fin, Nom, PanneauProf, Entree->Couleur);
+}
+
+void TProf::AfficherBlocs(bool Visible_) {
+    TActeur::AfficherBlocs(Visible_);
+    for (auto& Jour : Cases)
+        for (TCase& c : Jour) {
+            if (!c.Bloc)
+                continue;
+            // A run whose class left the list keeps the colour it had.
+            if (const THeures* Entree = Heures->Trouver(c.Contenu))
+                c.Bloc->FixerCouleur(Entree->Couleur);
+            c.Bloc->FixerVisible(Visible);
+        }
+}
+
+bool TProf::PlageLibre(const std::string& Nom, TJour Jour, TQuart Debut, TQuart Fin) const {
+    return TActeur::PlageLibre(Nom, Jour, Debut, Fin) && Heures->Existe(Nom) && LesClasses &&
+           LesClasses->Existe(Nom);
+}
+
+void TProf::Dessiner(ICanevas& Image) const {
+    TActeur::Dessiner(Image);
+    DessinerTitre(Image, "Emploi du temps de : " + Nom + " , professeur de : " + Matiere);
+}
+
+std::uint8_t TProf::RafraichirVolume(const std::string& NomClasse) {
+    THeures* Entree = Heures->Trouver(NomClasse);
+    const TClasse* Classe = LesClasses ? LesClasses->Trouver(NomClasse) : nullptr;
+    if (!Entree || !Classe)
+        return 0;
+    const auto V = static_cast<std::uint8_t>(Classe->Serie->VolumeDe(Matiere));
+    Entree->Volume = V;
+    return V;
+}
+
+void TProf::FixerVolumeClasse(const std::string& NomClasse, std::uint16_t Volume) {
+    THeures* Entree = Heures->Trouver(NomClasse);
+    if (!Entree) {
+        if (Volume > 0)
+            Heures->AjouterHeures(NomClasse, Volume);
+        return;
+    }
+    if (Volume != 0) {
+        Entree->Volume = Volume;
+        return;
+    }
+    for (TJour d = 0; d < NombreJours; ++d)
+        for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s)
+            if (Case(d, static_cast<TQuart>(s)).Contenu == NomClasse)
+                EffacerPlage(d, static_cast<TQuart>(s), true);
+    Heures->Supprimer(NomClasse);
+}
+
+TProf* TLesProfs::AjouterProf(const std::string& Nom, const std::string& Matiere) {
+    return static_cast<TProf*>(Ajouter(std::make_unique<TProf>(Nom, Matiere)));
+}
+
+void TLesProfs::ChargerElement(const TLignes& Lignes, std::size_t& Position) {
+    const std::string Nom = LireLigne(Lignes, Position);
+    const std::string Matiere = LireLigne(Lignes, Position);
+    AjouterProf(Nom, Matiere);
+    Trouver(Nom)->Charger(Lignes, Position);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Teachers: each teaches one subject to a list of classes.
+#include "model/U_acteur.h"
+#include "model/U_heures.h"
+
+class TProfMatiere;
+
+class TProf : public TActeur {
+public:
+    TProf(std::string Nom, std::string Matiere);
+    ~TProf() override;
+    void Sauver(TLignes& Lignes) const override;
+    void Charger(const TLignes& Lignes, std::size_t& Position) override;
+    void PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom) override;
+    void AfficherBlocs(bool Visible) override;
+    bool PlageLibre(const std::string& Nom, TJour Jour, TQuart Debut, TQuart Fin) const override;
+    void Dessiner(ICanevas& Image) const override;
+
+    std::uint8_t RafraichirVolume(const std::string& NomClasse);
+    void FixerVolumeClasse(const std::string& NomClasse, std::uint16_t Volume);
+
+    std::string Matiere;
+    std::unique_ptr<TLesHeures> Heures;
+
+private:
+    friend class TProfMatiere;
+    void RetenirLien(TProfMatiere* Lien) { Liens.push_back(Lien); }
+    void OublierLien(TProfMatiere* Lien);
+
+    // The classes' entries naming this teacher, detached when it is destroyed.
+    std::vector<TProfMatiere*> Liens;
+};
+
+class TLesProfs : public TLesBasesDe<TProf, TLesActeurs> {
+public:
+    TProf* AjouterProf(const std::string& Nom, const std::string& Matiere);
+    void ChargerElement(const TLignes& Lignes, std::size_t& Position) override;
+};
+
+extern TLesProfs* LesProfs;

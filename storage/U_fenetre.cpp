@@ -1,0 +1,3 @@
+#include "storage/U_fenetre.h"
+
+IFenetre* Fenetre = nullptr;

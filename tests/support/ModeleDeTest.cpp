@@ -1,0 +1,33 @@
+#include "tests/support/ModeleDeTest.h"
+
+ModeleTest::ModeleTest() {
+    LesSeries = new TLesSeries;
+    LesProfs = new TLesProfs;
+    LesClasses = new TLesClasses;
+}
+
+ModeleTest::~ModeleTest() {
+    DetruireGlobal(LesClasses);
+    DetruireGlobal(LesProfs);
+    DetruireGlobal(LesSeries);
+}
+
+void ModeleTest::ConstruireEcole() {
+    TSerie* S1 = LesSeries->AjouterSerie("S1");
+    S1->FixerVolume("Maths", 16);
+    S1->FixerVolume("Francais", 12);
+    LesProfs->AjouterProf("P1", "Maths");
+    LesProfs->AjouterProf("P2", "Francais");
+    TClasse* C1 = LesClasses->AjouterClasse("C1", "S1");
+    C1->AssocierProf("Maths", "P1");
+    C1->AssocierProf("Francais", "P2");
+    LesProfs->Trouver("P1")->FixerVolumeClasse("C1", 16);
+    LesProfs->Trouver("P2")->FixerVolumeClasse("C1", 12);
+}
+
+void ModeleTest::Placer(const std::string& Classe, const std::string& Matiere, TJour Jour,
+                        TQuart Debut, TQuart Fin) {
+    TClasse* C = LesClasses->Trouver(Classe);
+    C->PlacerPlage(Jour, Debut, Fin, Matiere);
+    LesProfs->Trouver(C->ProfDe(Matiere))->PlacerPlage(Jour, Debut, Fin, Classe);
+}
