@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // A file that cannot be opened, read or written. The message is UTF-8, for the user.
 class EErreurFichier : public std::runtime_error {
@@ -11,10 +12,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The lines of a file's bytes: CR LF, a lone CR or a lone LF ends a line, a NUL ends the
+// text, and a line longer than 255 bytes keeps its first 255.
+TLignes DecouperLignes(std::string_view Octets);
+// The lines of the whole model and of the automatic placement settings, as written.
+TLignes LignesDuModele();
+
 class TSauveur {
 public:
     TSauveur();
     ~TSauveur(); // deletes the snapshot files and their folder
+    TSauveur(const TSauveur&) = delete;
+    TSauveur& operator=(const TSauveur&) = delete;
 
     // Paths are the platform's (UTF-8); the names inside the file are Windows-1252.
     // Throws EErreurFichier when the file cannot be written; the old file is then intact.
@@ -23,17 +32,23 @@ public:
     // created empty when there was none). A damaged file shows the open-failure message
     // and leaves an empty model. Ends with the window's RafraichirVues either way.
     void LireFichier(const std::string& Chemin);
+    // LireFichier once the bytes are in memory: Chemin only names the file in the message.
+    void ChargerOctets(std::string_view Octets, const std::string& Chemin);
     void ViderModele();
 
     // Marks the timetable modified and records a snapshot; throws EErreurFichier when the
-    // snapshot cannot be written.
+    // snapshot cannot be written, and the history then stays as it was.
     void Memoriser();
+    // Throw EErreurFichier when the snapshot cannot be read; the model, the window and
+    // the history then stay as they were.
     void Annuler();
     void Refaire();
     bool PeutAnnuler() const { return Actif && NbAnnuler > 0; }
     bool PeutRefaire() const { return Actif && NbRefaire > 0; }
     void Reinitialiser();
     std::string NomInstantane(int N) const; // Dossier + "horalo" + N + ".edt"
+    // Snapshot files 1 to this number are those of the ring still in use.
+    int InstantanesEnService() const;
 
     bool Actif = true;
     bool Modifie = false;
@@ -42,6 +57,11 @@ public:
     std::int8_t NbAnnuler = -1;
     std::int8_t NbRefaire = 0;
     std::string Dossier; // this instance's own snapshot folder, ending with '/'
+
+private:
+    std::int8_t Niveaux() const;
+    void Restaurer(std::int8_t Numero, int Sens);
+    bool DossierPropre = false; // created by this instance, so removed with it
 };
 
 extern TSauveur* Sauveur;

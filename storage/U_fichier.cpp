@@ -1,0 +1,250 @@
+#include "storage/U_fichier.h"
+
+#include "model/U_classe.h"
+#include "model/U_messages.h"
+#include "model/U_prof.h"
+#include "model/U_serie.h"
+#include "model/U_texte.h"
+#include "scheduling/U_automate.h"
+#include "storage/U_fenetre.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+TSauveur* Sauveur = nullptr;
+
+namespace {
+
+constexpr std::size_t LongueurMaxLigne = 255;
+const std::string Magique = "Horalo";
+
+QString EnQString(const std::string& Chemin) {
+    return QString::fromStdString(Chemin);
+}
+
+// Qt's own error texts are English: the user gets a French reason instead.
+std::string RaisonLecture(const std::string& Chemin) {
+    const QFileInfo Info(EnQString(Chemin));
+    if (!Info.exists())
+        return "le fichier n'existe pas";
+    if (Info.isDir())
+        return "c'est un dossier";
+    return "il ne peut pas être lu";
+}
+
+std::string RaisonEcriture(const std::string& Chemin) {
+    const QFileInfo Info(EnQString(Chemin));
+    if (Info.isDir())
+        return "un dossier porte déjà ce nom";
+    if (!Info.dir().exists())
+        return "son dossier n'existe pas";
+    return "l'écriture a échoué (disque plein ou accès refusé)";
+}
+
+[[noreturn]] void EchecLecture(const std::string& Chemin) {
+    throw EErreurFichier("Impossible d'ouvrir le fichier « " + Chemin +
+                         " » : " + RaisonLecture(Chemin) + ".");
+}
+
+std::string LireOctets(const std::string& Chemin) {
+    QFile Fichier(EnQString(Chemin));
+    if (!Fichier.open(QIODevice::ReadOnly))
+        EchecLecture(Chemin);
+    const QByteArray Octets = Fichier.readAll();
+    if (Fichier.error() != QFileDevice::NoError)
+        EchecLecture(Chemin);
+    return Octets.toStdString();
+}
+
+// The start-up state: a failed first open still leaves a model to work on.
+void CreerCollectionsManquantes() {
+    if (!LesSeries)
+        LesSeries = new TLesSeries;
+    if (!LesProfs)
+        LesProfs = new TLesProfs;
+    if (!LesClasses)
+        LesClasses = new TLesClasses;
+}
+
+} // namespace
+
+TLignes DecouperLignes(std::string_view Octets) {
+    Octets = Octets.substr(0, Octets.find('\0'));
+    TLignes Lignes;
+    std::size_t Debut = 0;
+    while (Debut < Octets.size()) {
+        std::size_t Fin = Octets.find_first_of("\r\n", Debut);
+        if (Fin == std::string_view::npos)
+            Fin = Octets.size();
+        Lignes.emplace_back(Octets.substr(Debut, std::min(Fin - Debut, LongueurMaxLigne)));
+        Debut = Fin + 1;
+        if (Fin + 1 < Octets.size() && Octets[Fin] == '\r' && Octets[Fin + 1] == '\n')
+            ++Debut;
+    }
+    return Lignes;
+}
+
+TLignes LignesDuModele() {
+    TLignes Lignes{Magique};
+    for (const TLesBases* Liste :
+         {static_cast<const TLesBases*>(LesSeries), static_cast<const TLesBases*>(LesProfs),
+          static_cast<const TLesBases*>(LesClasses)}) {
+        if (Liste)
+            Liste->Sauver(Lignes);
+        else
+            Lignes.emplace_back("0");
+    }
+    const TAutomate Defaut;
+    (Automate ? *Automate : Defaut).Sauver(Lignes);
+    return Lignes;
+}
+
+TSauveur::TSauveur() {
+    // A folder of this instance's own: two running programs never share snapshots.
+    for (const QString& Parent : {QDir::tempPath(), QDir::currentPath()}) {
+        QTemporaryDir Temporaire(Parent + QStringLiteral("/horalo-XXXXXX"));
+        Temporaire.setAutoRemove(false);
+        if (Temporaire.isValid()) {
+            Dossier = Temporaire.path().toStdString() + '/';
+            DossierPropre = true;
+            return;
+        }
+    }
+    Dossier = QDir::currentPath().toStdString() + '/';
+}
+
+TSauveur::~TSauveur() {
+    const int n = InstantanesEnService();
+    for (int i = 1; i <= n; ++i)
+        if (!QFile::remove(EnQString(NomInstantane(i))))
+            break;
+    // Undone states beyond the ring's count are ours too: the whole folder goes.
+    if (DossierPropre)
+        QDir(EnQString(Dossier)).removeRecursively();
+}
+
+void TSauveur::EcrireFichier(const std::string& Chemin) const {
+    std::string Texte;
+    for (const std::string& Ligne : LignesDuModele()) {
+        Texte += Ligne;
+        Texte += "\r\n";
+    }
+    // Written beside the old file and renamed over it: a failure leaves the old one whole.
+    QSaveFile Fichier(EnQString(Chemin));
+    const auto Taille = static_cast<qint64>(Texte.size());
+    if (!Fichier.open(QIODevice::WriteOnly) || Fichier.write(Texte.data(), Taille) != Taille ||
+        !Fichier.commit()) {
+        Fichier.cancelWriting();
+        throw EErreurFichier("Impossible d'enregistrer le fichier « " + Chemin +
+                             " » : " + RaisonEcriture(Chemin) + ".");
+    }
+}
+
+void TSauveur::LireFichier(const std::string& Chemin) {
+    std::string Octets;
+    try {
+        Octets = LireOctets(Chemin);
+    } catch (const EErreurFichier&) {
+        CreerCollectionsManquantes();
+        throw;
+    }
+    ChargerOctets(Octets, Chemin);
+}
+
+void TSauveur::ChargerOctets(std::string_view Octets, const std::string& Chemin) {
+    try {
+        const TLignes Lignes = DecouperLignes(Octets);
+        if (Lignes.empty() || Lignes[0] != Magique)
+            throw ELectureArchive("Erreur : archive pas valide");
+        DetruireGlobal(LesClasses);
+        DetruireGlobal(LesProfs);
+        DetruireGlobal(LesSeries);
+        CreerCollectionsManquantes();
+        std::size_t Position = 1;
+        LesSeries->Charger(Lignes, Position);
+        LesProfs->Charger(Lignes, Position);
+        LesClasses->Charger(Lignes, Position);
+        TAutomate Temporaire;
+        (Automate ? *Automate : Temporaire).Charger(Lignes, Position);
+    } catch (const std::exception&) {
+        Messages().Message(Ansi("Erreur : lors de l'ouverture de ") + Ansi(Chemin));
+        ViderModele();
+    }
+    if (Fenetre)
+        Fenetre->RafraichirVues();
+}
+
+void TSauveur::ViderModele() {
+    DetruireGlobal(LesProfs);
+    DetruireGlobal(LesClasses);
+    DetruireGlobal(LesSeries);
+    if (Fenetre)
+        Fenetre->ViderAffichage();
+    CreerCollectionsManquantes();
+}
+
+std::int8_t TSauveur::Niveaux() const {
+    // The ring's arithmetic divides by it: an out-of-range setting must not reach it.
+    return std::clamp<std::int8_t>(NiveauxMax, 1, 99);
+}
+
+void TSauveur::Memoriser() {
+    Modifie = true;
+    if (!Actif)
+        return;
+    const std::int8_t Max = Niveaux();
+    const auto Suivant = static_cast<std::int8_t>(Courant % Max + 1);
+    // The counters move only once the snapshot really holds the state.
+    EcrireFichier(NomInstantane(Suivant));
+    Courant = Suivant;
+    NbAnnuler = static_cast<std::int8_t>(std::min(Max - 1, NbAnnuler + 1));
+    NbRefaire = 0;
+}
+
+void TSauveur::Annuler() {
+    if (PeutAnnuler())
+        Restaurer(static_cast<std::int8_t>(Courant > 1 ? Courant - 1 : Niveaux()), -1);
+}
+
+void TSauveur::Refaire() {
+    if (PeutRefaire())
+        Restaurer(static_cast<std::int8_t>(Courant % Niveaux() + 1), +1);
+}
+
+// Sens is -1 for an undo, +1 for a redo.
+void TSauveur::Restaurer(std::int8_t Numero, int Sens) {
+    const std::string Chemin = NomInstantane(Numero);
+    // Read before anything is emptied: an unreadable snapshot must not cost the timetable.
+    const std::string Octets = LireOctets(Chemin);
+    const std::string Classe = Fenetre ? Fenetre->ClasseAffichee() : std::string();
+    const std::string Prof = Fenetre ? Fenetre->ProfAffiche() : std::string();
+    ViderModele();
+    Courant = Numero;
+    ChargerOctets(Octets, Chemin);
+    const int Plafond = Niveaux() - 1;
+    NbAnnuler = static_cast<std::int8_t>(std::clamp(NbAnnuler + Sens, 0, Plafond));
+    NbRefaire = static_cast<std::int8_t>(std::clamp(NbRefaire - Sens, 0, Plafond));
+    if (Fenetre)
+        Fenetre->RetablirAffichage(Classe, Prof);
+}
+
+void TSauveur::Reinitialiser() {
+    Courant = 0;
+    Modifie = false;
+    // As at creation: the next undo can only reach snapshots of the new history.
+    NbAnnuler = -1;
+    NbRefaire = 0;
+}
+
+std::string TSauveur::NomInstantane(int N) const {
+    return Dossier + "horalo" + std::to_string(N) + ".edt";
+}
+
+int TSauveur::InstantanesEnService() const {
+    return Courant < NbAnnuler ? NiveauxMax : Courant + NbRefaire;
+}
