@@ -23,8 +23,7 @@ std::vector<std::string> LignesDeBloc(TQuart Debut, TQuart Fin, const std::strin
 }
 
 bool TActeur::PlageDansGrille(TJour Jour, int Debut, int Fin) {
-    return Jour < NombreJours && Debut >= QuartDebutGrille && Debut <= Fin &&
-           Fin < QuartFinGrille;
+    return Jour < NombreJours && Debut >= QuartDebutGrille && Debut <= Fin && Fin < QuartFinGrille;
 }
 
 void TActeur::PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom) {
@@ -46,7 +45,9 @@ void TActeur::PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::strin
         Case(Jour, static_cast<TQuart>(s)).Contenu = Nom;
 }
 
-void TActeur::AfficherBlocs(bool Visible_) { Visible = Visible_; }
+void TActeur::AfficherBlocs(bool Visible_) {
+    Visible = Visible_;
+}
 
 bool TActeur::PlageLibre(const std::string&, TJour Jour, TQuart Debut, TQuart Fin) const {
     if (Debut < QuartDebutGrille || Fin >= QuartFinGrille || Debut > Fin || Jour >= NombreJours)
@@ -110,10 +111,10 @@ void TActeur::CreerBloc(TJour Jour, TQuart Debut, TQuart Fin, const std::string&
                             : "MP" + this->Nom + std::to_string(Jour) + std::to_string(Debut) + Nom;
     Texte.resize(std::min<std::size_t>(Texte.size(), 255));
     Premiere.Bloc.reset(); // a run placed over another one replaces its block
-    Premiere.Bloc = std::make_unique<TBloc>(
-        Panneau, NomDeComposant(Texte), LignesDeBloc(Debut, Fin, Nom), Couleur,
-        (Jour + 1) * (CW + 1) + 2, (RH + 1) * (Debut - 32) + 2, CW, (Fin - Debut + 1) * (RH + 1) - 1,
-        Visible);
+    Premiere.Bloc =
+        std::make_unique<TBloc>(Panneau, NomDeComposant(Texte), LignesDeBloc(Debut, Fin, Nom),
+                                Couleur, (Jour + 1) * (CW + 1) + 2, (RH + 1) * (Debut - 32) + 2, CW,
+                                (Fin - Debut + 1) * (RH + 1) - 1, Visible);
 }
 
 void TActeur::Dessiner(ICanevas& Image) const {

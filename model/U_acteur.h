@@ -41,8 +41,8 @@ protected:
     const TCase& Case(TJour Jour, TQuart Quart) const {
         return Cases[Jour][Quart - QuartDebutGrille];
     }
-    void CreerBloc(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom,
-                   TPanneau& Panneau, TCouleur Couleur);
+    void CreerBloc(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom, TPanneau& Panneau,
+                   TCouleur Couleur);
     void DessinerTitre(ICanevas& Image, const std::string& Titre) const;
 
     TCase Cases[NombreJours][QuartsParJour];

@@ -22,7 +22,8 @@ bool TexteEntier(const std::string& Texte, std::int32_t& Valeur) {
         v = v * 10 + (Texte[i] - '0');
     }
     v = Negatif ? -v : v;
-    if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+    if (v < std::numeric_limits<std::int32_t>::min() ||
+        v > std::numeric_limits<std::int32_t>::max())
         return false;
     Valeur = static_cast<std::int32_t>(v);
     return true;
@@ -35,9 +36,13 @@ std::int32_t LireEntier(const TLignes& Lignes, std::size_t& Position) {
     return Valeur;
 }
 
-void TBase::Sauver(TLignes& Lignes) const { Lignes.push_back(Nom); }
+void TBase::Sauver(TLignes& Lignes) const {
+    Lignes.push_back(Nom);
+}
 
-TLesBases::~TLesBases() { Vider(); }
+TLesBases::~TLesBases() {
+    Vider();
+}
 
 std::int16_t TLesBases::Indice(const std::string& Nom) const {
     for (std::size_t i = 0; i < Elements.size(); ++i)

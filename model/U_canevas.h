@@ -14,5 +14,5 @@ public:
     virtual void FixerFond(TCouleur Couleur) = 0; // fill of rectangles and text background
     virtual void Ligne(int x1, int y1, int x2, int y2) = 0;
     virtual void Rectangle(int Gauche, int Haut, int Droite, int Bas) = 0; // filled, no border
-    virtual void Texte(int x, int y, const std::string& Texte) = 0;       // top-left at (x, y)
+    virtual void Texte(int x, int y, const std::string& Texte) = 0;        // top-left at (x, y)
 };

@@ -61,9 +61,8 @@ void TClasse::AssocierProf(const std::string& Matiere, const std::string& NomPro
     if (Ancien == Nouveau)
         return;
     // An entry whose teacher was deleted has nobody to replace: no question to ask.
-    if (Ancien &&
-        !Messages().Confirmer(
-            Ansi("Un professeur est déjà associé à cette classe. Changer de professeur?")))
+    if (Ancien && !Messages().Confirmer(Ansi(
+                      "Un professeur est déjà associé à cette classe. Changer de professeur?")))
         return;
     for (TJour d = 0; d < NombreJours; ++d)
         for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s)
@@ -109,7 +108,8 @@ bool TClasse::PlageLibre(const std::string& Nom, TJour Jour, TQuart Debut, TQuar
 
 void TClasse::Dessiner(ICanevas& Image) const {
     TActeur::Dessiner(Image);
-    DessinerTitre(Image, "Emploi du temps de : " + Nom + " , classe de série : " + Serie->Nom);
+    DessinerTitre(Image,
+                  "Emploi du temps de : " + Nom + Ansi(" , classe de série : ") + Serie->Nom);
 }
 
 void TClasse::Sauver(TLignes& Lignes) const {

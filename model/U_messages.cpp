@@ -18,7 +18,9 @@ IMessages* Installe = &Silencieux;
 
 } // namespace
 
-IMessages& Messages() { return *Installe; }
+IMessages& Messages() {
+    return *Installe;
+}
 
 void InstallerMessages(IMessages* Implementation) {
     Installe = Implementation ? Implementation : &Silencieux;

@@ -32,7 +32,9 @@ TProf::~TProf() {
         Lien->FProf = nullptr;
 }
 
-void TProf::OublierLien(TProfMatiere* Lien) { std::erase(Liens, Lien); }
+void TProf::OublierLien(TProfMatiere* Lien) {
+    std::erase(Liens, Lien);
+}
 
 void TProf::Sauver(TLignes& Lignes) const {
     TBase::Sauver(Lignes);

@@ -6,7 +6,9 @@ TProfMatiere::TProfMatiere(std::string Matiere, TProf* Prof) : TBase(std::move(M
     FixerProf(Prof);
 }
 
-TProfMatiere::~TProfMatiere() { FixerProf(nullptr); }
+TProfMatiere::~TProfMatiere() {
+    FixerProf(nullptr);
+}
 
 void TProfMatiere::FixerProf(TProf* Prof) {
     if (FProf)

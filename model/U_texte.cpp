@@ -28,7 +28,12 @@ int OctetAnsi(char32_t c) {
 // Decodes one UTF-8 sequence at i; a malformed one yields Invalide and moves one byte on.
 char32_t LireUtf8(std::string_view s, std::size_t& i) {
     const auto b = static_cast<unsigned char>(s[i]);
-    const int Suite = b < 0x80 ? 0 : b >= 0xF8 ? -1 : b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
+    const int Suite = b < 0x80    ? 0
+                      : b >= 0xF8 ? -1
+                      : b >= 0xF0 ? 3
+                      : b >= 0xE0 ? 2
+                      : b >= 0xC0 ? 1
+                                  : -1;
     if (Suite < 0 || i + Suite >= s.size()) {
         ++i;
         return Invalide;

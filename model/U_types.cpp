@@ -32,7 +32,9 @@ bool LireChamp(const std::string& Champ, int& Valeur) {
 
 } // namespace
 
-std::string NomJour(TJour Jour) { return Jour < NombreJours ? NomsJours[Jour] : std::string(); }
+std::string NomJour(TJour Jour) {
+    return Jour < NombreJours ? NomsJours[Jour] : std::string();
+}
 
 TJour NumeroJour(const std::string& Texte) {
     for (TJour j = 0; j < NombreJours; ++j)

@@ -34,8 +34,9 @@ void TAutomate::PlacementAutomatique() {
 
 void TAutomate::PlacerMatiere(TClasse& Classe, const std::string& Matiere, std::uint16_t Volume) {
     // The volumes and counts are taken on 8 bits, as the duration dialog never exceeds 40.
-    const auto Restant = static_cast<std::int8_t>(static_cast<std::uint8_t>(Volume) -
-                                                  static_cast<std::uint8_t>(Classe.CompterQuarts(Matiere)));
+    const auto Restant =
+        static_cast<std::int8_t>(static_cast<std::uint8_t>(Volume) -
+                                 static_cast<std::uint8_t>(Classe.CompterQuarts(Matiere)));
     auto Longueur = static_cast<std::int8_t>(DureeMax);
     TProf* Prof = LesProfs ? LesProfs->Trouver(Classe.ProfDe(Matiere)) : nullptr;
     if (!Prof)

@@ -14,11 +14,11 @@ public:
     // its teacher both have room. Never moves a course already placed.
     void PlacementAutomatique();
 
-    std::uint8_t DureeMax = 8;       // longest run tried, in quarter-hours
-    TQuart DebutJournee = 32;        // 08h00: first start allowed
-    TQuart DebutPause = 48;          // 12h00
-    TQuart FinPause = 56;            // 14h00: a run may start here again
-    TQuart FinJournee = 80;          // 20h00: last start allowed (the end is not bounded)
+    std::uint8_t DureeMax = 8; // longest run tried, in quarter-hours
+    TQuart DebutJournee = 32;  // 08h00: first start allowed
+    TQuart DebutPause = 48;    // 12h00
+    TQuart FinPause = 56;      // 14h00: a run may start here again
+    TQuart FinJournee = 80;    // 20h00: last start allowed (the end is not bounded)
 
 private:
     struct TPassage {
