@@ -1,0 +1,3 @@
+#pragma once
+// horalo_ui is a static library: its resources must be registered by the program.
+void InitialiserRessources();
