@@ -3,7 +3,7 @@
 # when no file is named.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 horalo_install_missing
-horalo_build "$HORALO_ROOT/build-release" Release -DBUILD_TESTING=OFF
+horalo_build "$HORALO_ROOT/build-release" Release -DBUILD_TESTING=OFF -DHORALO_BENCH=OFF
 horalo="$HORALO_ROOT/build-release/ui/main/horalo"
 if [ ! -x "$horalo" ]; then
     echo "Built:"
