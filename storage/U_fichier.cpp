@@ -135,10 +135,12 @@ void TSauveur::EcrireFichier(const std::string& Chemin) const {
         Texte += "\r\n";
     }
     // Written beside the old file and renamed over it: a failure leaves the old one whole.
+    // The explicit flush matters: commit() loses the errors of its own flush (QTBUG-75077)
+    // and would rename a truncated file over the old one.
     QSaveFile Fichier(EnQString(Chemin));
     const auto Taille = static_cast<qint64>(Texte.size());
     if (!Fichier.open(QIODevice::WriteOnly) || Fichier.write(Texte.data(), Taille) != Taille ||
-        !Fichier.commit()) {
+        !Fichier.flush() || !Fichier.commit()) {
         Fichier.cancelWriting();
         throw EErreurFichier("Impossible d'enregistrer le fichier « " + Chemin +
                              " » : " + RaisonEcriture(Chemin) + ".");
