@@ -158,11 +158,16 @@ TEST_F(BaseRegistreTest, TwoObjectsOnOneFileKeepEachOthersValues) {
     EXPECT_EQ(Texte, "/srv");
 }
 
+struct TFichierAbime {
+    const char* Nom;
+    const char* Contenu;
+};
+
 class RegistreAbimeTest : public BaseRegistreTest,
-                          public ::testing::WithParamInterface<const char*> {};
+                          public ::testing::WithParamInterface<TFichierAbime> {};
 
 TEST_P(RegistreAbimeTest, ReadsAsEmptyAndTheNextWriteMendsIt) {
-    TDossiersUtilisateur::Ecrire(Base.Fichier(), QByteArray(GetParam()));
+    TDossiersUtilisateur::Ecrire(Base.Fichier(), QByteArray(GetParam().Contenu));
     std::uint32_t Entier = 0;
     EXPECT_FALSE(Base.OuvrirCle("Software\\Horalo", false));
     ASSERT_TRUE(Base.OuvrirCle("Software\\Horalo", true));
@@ -176,26 +181,36 @@ TEST_P(RegistreAbimeTest, ReadsAsEmptyAndTheNextWriteMendsIt) {
 }
 
 // Beyond the first, each would read AnnuleActif = 0 if the reader were lenient.
+#define ENTETE "Horalo registre 1\n"
+#define SAIN ENTETE "[Software\\Horalo]\nAnnuleActif\tentier\t0\n"
 INSTANTIATE_TEST_SUITE_P(
     Fichiers, RegistreAbimeTest,
     ::testing::Values(
-        "", "Horalo registre 2\n[Software\\Horalo]\nAnnuleActif\tentier\t0\n",
-        "[Software\\Horalo]\nAnnuleActif\tentier\t0\n",
-        "Horalo registre 1\nAnnuleActif\tentier\t0\n[Software\\Horalo]\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\nAutre\tfloat\t1\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t-0\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\nX\tentier\t4294967296\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\nX\tentier\t\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\nX\ttexte\t%4\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\nX\ttexte\t%zz\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\nX\ttexte\ta\tb\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\nX\tbinaire\t0\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\nsans tabulation\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\nAnnuleActif\tentier\t1\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\n[software\\horalo]\n",
-        "Horalo registre 1\n[Software\\\\Horalo]\n[Software\\Horalo]\nAnnuleActif\tentier\t0\n",
-        "Horalo registre 1\n[Software\\Horalo\nAnnuleActif\tentier\t0\n",
-        "Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\n\xff\xfe\x01\n"));
+        TFichierAbime{"Vide", ""},
+        TFichierAbime{"AutreVersion",
+                      "Horalo registre 2\n[Software\\Horalo]\nAnnuleActif\tentier\t0\n"},
+        TFichierAbime{"SansEntete", "[Software\\Horalo]\nAnnuleActif\tentier\t0\n"},
+        TFichierAbime{"ValeurHorsCle", ENTETE "AnnuleActif\tentier\t0\n[Software\\Horalo]\n"},
+        TFichierAbime{"TypeInconnu", SAIN "X\tfloat\t1\n"},
+        TFichierAbime{"EntierSigne", SAIN "X\tentier\t-0\n"},
+        TFichierAbime{"EntierTropGrand", SAIN "X\tentier\t4294967296\n"},
+        TFichierAbime{"EntierVide", SAIN "X\tentier\t\n"},
+        TFichierAbime{"EchappementCourt", SAIN "X\ttexte\t%4\n"},
+        TFichierAbime{"EchappementInvalide", SAIN "X\ttexte\t%zz\n"},
+        TFichierAbime{"TabulationEnTrop", SAIN "X\ttexte\ta\tb\n"},
+        TFichierAbime{"BinaireImpair", SAIN "X\tbinaire\t0\n"},
+        TFichierAbime{"SansTabulation", SAIN "sans tabulation\n"},
+        TFichierAbime{"ValeurEnDouble", SAIN "annuleactif\tentier\t1\n"},
+        TFichierAbime{"CleEnDouble", SAIN "[software\\horalo]\n"},
+        TFichierAbime{"CheminAPartieVide", ENTETE "[Software\\\\Horalo]\n[Software\\Horalo]\n"
+                                                  "AnnuleActif\tentier\t0\n"},
+        TFichierAbime{"CleNonFermee", ENTETE "[Software\\Horalo\nAnnuleActif\tentier\t0\n"},
+        TFichierAbime{"OctetsBruts", SAIN "\xff\xfe\x01\n"}),
+    [](const ::testing::TestParamInfo<TFichierAbime>& Info) {
+        return std::string(Info.param.Nom);
+    });
+#undef SAIN
+#undef ENTETE
 
 TEST_F(BaseRegistreTest, CarriageReturnsAndBlankLinesAreAccepted) {
     TDossiersUtilisateur::Ecrire(
