@@ -1,0 +1,121 @@
+#include "ui/main/U_blocvue.h"
+
+#include "ui/main/U_canevasqt.h"
+#include "ui/main/U_glisser.h"
+#include "ui/main/U_princ.h"
+#include "ui/main/U_texteqt.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+namespace {
+
+// The window's small sans font; one for all blocks.
+const QFont& PoliceBlocs() {
+    static const QFont Police = [] {
+        QFont f(QStringLiteral("MS Sans Serif"));
+        f.setStyleHint(QFont::SansSerif);
+        f.setPixelSize(9);
+        return f;
+    }();
+    return Police;
+}
+
+// Owned by the block; the widget goes with it, whichever of the two goes first.
+class TVueBlocQt final : public IVueBloc {
+public:
+    explicit TVueBlocQt(TBlocVue* Vue) : Vue(Vue) {}
+    ~TVueBlocQt() override {
+        if (!Vue)
+            return;
+        if (TDestructionsDifferees::Actives())
+            Vue->Abandonner();
+        else
+            delete Vue.data();
+    }
+    void Actualiser() override {
+        if (Vue)
+            Vue->Actualiser();
+    }
+
+private:
+    QPointer<TBlocVue> Vue;
+};
+
+} // namespace
+
+TBlocVue::TBlocVue(TBloc& Bloc, QWidget& Panneau, TFTable& Table)
+    : QWidget(&Panneau), FBloc(&Bloc), Table(Table) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    Actualiser();
+}
+
+void TBlocVue::Actualiser() {
+    if (!FBloc)
+        return;
+    // Identifiers hold ASCII letters and digits only.
+    const QString Nom = QString::fromLatin1(FBloc->Identifiant());
+    if (objectName() != Nom)
+        setObjectName(Nom);
+    const QRect Cadre(FBloc->Gauche(), FBloc->Haut(), FBloc->Largeur(), FBloc->Hauteur());
+    if (geometry() != Cadre)
+        setGeometry(Cadre);
+    if (isVisibleTo(parentWidget()) != FBloc->Visible())
+        setVisible(FBloc->Visible());
+    update();
+}
+
+void TBlocVue::Abandonner() {
+    FBloc = nullptr;
+    hide();
+    setObjectName(QString());
+    deleteLater();
+}
+
+void TBlocVue::paintEvent(QPaintEvent*) {
+    if (!FBloc)
+        return;
+    QPainter Peintre(this);
+    Peintre.fillRect(rect(), CouleurQt(FBloc->Couleur()));
+    Peintre.setFont(PoliceBlocs());
+    Peintre.setPen(Qt::black);
+    const int Hauteur = QFontMetrics(PoliceBlocs()).lineSpacing();
+    int y = 1;
+    for (const std::string& Ligne : FBloc->Lignes()) {
+        Peintre.drawText(QRect(0, y, width(), Hauteur), Qt::AlignHCenter | Qt::AlignTop,
+                         VersQt(Ligne));
+        y += Hauteur;
+    }
+}
+
+void TBlocVue::mousePressEvent(QMouseEvent* Evenement) {
+    if (!FBloc)
+        return;
+    const QPoint Global = Evenement->globalPosition().toPoint();
+    if (FBloc->DeClasse())
+        Table.MemoClasseMouseDown(*this, Evenement->button(), Evenement->modifiers(), Global);
+    else
+        Table.MemoProfMouseDown(*this, Evenement->button(), Evenement->modifiers(), Global);
+}
+
+// While the button is held the pressed block receives every move and the release, even
+// when the pointer has left it: the drag is fed from here.
+void TBlocVue::mouseMoveEvent(QMouseEvent* Evenement) {
+    Table.Glissement().Bouger(Evenement->globalPosition().toPoint());
+}
+
+void TBlocVue::mouseReleaseEvent(QMouseEvent* Evenement) {
+    if (Evenement->button() == Qt::LeftButton)
+        Table.Glissement().Relacher();
+}
+
+void TBlocVue::contextMenuEvent(QContextMenuEvent* Evenement) {
+    if (FBloc)
+        Table.OuvrirPPMCours(*this, Evenement->globalPos());
+}
+
+std::unique_ptr<IVueBloc> TFabriqueBlocsQt::CreerVue(TBloc& Bloc) {
+    return std::make_unique<TVueBlocQt>(new TBlocVue(Bloc, Panneau, Table));
+}

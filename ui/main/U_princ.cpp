@@ -1,0 +1,385 @@
+#include "ui/main/U_princ.h"
+
+#include "model/U_classe.h"
+#include "model/U_messages.h"
+#include "model/U_prof.h"
+#include "model/U_serie.h"
+#include "model/U_texte.h"
+#include "scheduling/U_automate.h"
+#include "storage/U_fichier.h"
+#include "storage/U_registre.h"
+#include "ui/dialogs/U_apropos.h"
+#include "ui/dialogs/U_modifduree.h"
+#include "ui/main/U_application.h"
+#include "ui/main/U_blocvue.h"
+#include "ui/main/U_centrage.h"
+#include "ui/main/U_glisser.h"
+#include "ui/main/U_listes.h"
+#include "ui/main/U_texteqt.h"
+#include "ui_princ.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <cstdio>
+
+TFTable* FTable = nullptr;
+
+namespace {
+
+constexpr int HauteurClient = 499;
+constexpr int LargeurClient = 618;
+constexpr int CransParMolette = 5; // rows scrolled by one notch of the wheel
+constexpr int UnCran = 120;        // wheel delta of one notch
+
+// A count of quarter-hours as HHhMM. Counts above 63h45 keep their real hours instead of
+// wrapping round as a time of day would.
+QString TexteQuarts(unsigned Quarts) {
+    char Tampon[16];
+    std::snprintf(Tampon, sizeof Tampon, "%.2uh%.2u", Quarts / 4, (Quarts % 4) * 15);
+    return QString::fromLatin1(Tampon);
+}
+
+// Row 0 and column 0 of the string grids are their fixed, grey cells.
+void EcrireCellule(QTableWidget& Grille, int Rangee, int Colonne, const QString& Texte) {
+    QTableWidgetItem* Cellule = Grille.item(Rangee, Colonne);
+    if (!Cellule) {
+        Cellule = new QTableWidgetItem;
+        Cellule->setFlags(Qt::ItemIsEnabled);
+        if (Rangee == 0 || Colonne == 0)
+            Cellule->setBackground(Grille.palette().button());
+        Grille.setItem(Rangee, Colonne, Cellule);
+    }
+    Cellule->setText(Texte);
+}
+
+void ViderRangee(QTableWidget& Grille, int Rangee) {
+    for (int c = 0; c < Grille.columnCount(); ++c)
+        if (QTableWidgetItem* Cellule = Grille.item(Rangee, c))
+            Cellule->setText(QString());
+}
+
+// Header and n data rows, then one empty row.
+void PreparerResume(QTableWidget& Grille, int n) {
+    Grille.setRowCount(n + 2);
+    ViderRangee(Grille, n + 1);
+}
+
+void EcrireResume(QTableWidget& Grille, int Rangee, const std::string& Nom, unsigned APlacer,
+                  unsigned Placees, unsigned Reference) {
+    EcrireCellule(Grille, Rangee, 0, VersQt(Nom));
+    EcrireCellule(Grille, Rangee, 1, TexteQuarts(APlacer));
+    EcrireCellule(Grille, Rangee, 2, TexteQuarts(Placees));
+    EcrireCellule(Grille, Rangee, 3,
+                  Reference < Placees ? QStringLiteral("Dépassement")
+                                      : TexteQuarts(Reference - Placees));
+}
+
+void ConfigurerGrilleHoraire(QTableWidget& Grille) {
+    Grille.setColumnCount(TGrilleVue::Colonnes);
+    Grille.setRowCount(TGrilleVue::Rangees);
+    for (QHeaderView* Entete : {Grille.horizontalHeader(), Grille.verticalHeader()}) {
+        Entete->hide();
+        Entete->setMinimumSectionSize(1);
+        Entete->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    // A section holds the cell and its one-pixel line: 39 x 19 per cell.
+    Grille.horizontalHeader()->setDefaultSectionSize(TGrilleVue::LargeurColonne + 1);
+    Grille.verticalHeader()->setDefaultSectionSize(TGrilleVue::HauteurLigne + 1);
+    Grille.setFrameShape(QFrame::NoFrame);
+    Grille.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grille.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grille.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grille.setSelectionMode(QAbstractItemView::NoSelection);
+    Grille.setFocusPolicy(Qt::ClickFocus);
+    Grille.viewport()->setMouseTracking(true);
+}
+
+void ConfigurerResume(QTableWidget& Grille, std::initializer_list<int> Largeurs) {
+    Grille.setColumnCount(static_cast<int>(Largeurs.size()));
+    Grille.setRowCount(2);
+    for (QHeaderView* Entete : {Grille.horizontalHeader(), Grille.verticalHeader()}) {
+        Entete->hide();
+        Entete->setMinimumSectionSize(1);
+        Entete->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    int c = 0;
+    for (const int Largeur : Largeurs)
+        Grille.setColumnWidth(c++, Largeur + 1);
+    Grille.verticalHeader()->setDefaultSectionSize(21);
+    Grille.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grille.setSelectionMode(QAbstractItemView::NoSelection);
+    Grille.setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+} // namespace
+
+TFTable::TFTable(const QStringList& Arguments)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      ui(std::make_unique<Ui::TFTable>()) {
+    // Model code run by FormCreate (opening a file) reaches the window through these.
+    FTable = this;
+    Fenetre = this;
+    ui->setupUi(this);
+    ConstruireVues();
+    ConstruireMenus();
+    Glisseur = std::make_unique<TGlisseur>(*this);
+    FabriqueClasse = std::make_unique<TFabriqueBlocsQt>(*ui->PClasse, *this);
+    FabriqueProf = std::make_unique<TFabriqueBlocsQt>(*ui->PProf, *this);
+    PanneauClasse.Fabrique = FabriqueClasse.get();
+    PanneauProf.Fabrique = FabriqueProf.get();
+    ExecuterDuree = [](TFmodifduree& Dialogue) { return Dialogue.exec() == QDialog::Accepted; };
+    FormCreate(Arguments);
+}
+
+TFTable::~TFTable() {
+    FormDestroy();
+    PanneauClasse.Fabrique = nullptr;
+    PanneauProf.Fabrique = nullptr;
+    if (Fenetre == this)
+        Fenetre = nullptr;
+    if (FTable == this)
+        FTable = nullptr;
+}
+
+void TFTable::ConstruireVues() {
+    QFont Police(QStringLiteral("MS Sans Serif"));
+    Police.setStyleHint(QFont::SansSerif);
+    Police.setPixelSize(11);
+    setFont(Police);
+    QFont PoliceJours(QStringLiteral("MS Serif"));
+    PoliceJours.setStyleHint(QFont::Serif);
+    PoliceJours.setPixelSize(11);
+    for (int n = 5; n <= 16; ++n) {
+        auto* Jour = findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
+        Jour->setFont(PoliceJours);
+        Jour->setAttribute(Qt::WA_TranslucentBackground);
+    }
+
+    for (QTableWidget* Grille : {ui->SGclasse, ui->SGProf}) {
+        ConfigurerGrilleHoraire(*Grille);
+        Grille->viewport()->installEventFilter(this);
+    }
+    for (QWidget* Panneau : {ui->PClasse, ui->PProf})
+        Panneau->installEventFilter(this); // the wheel over a block reaches its panel
+    ConfigurerResume(*ui->SGens, {80, 62, 62, 60});
+    ConfigurerResume(*ui->SGcours, {80, 62, 58, 60});
+    for (QScrollBar* Barre : {ui->SBClasse, ui->SBProf}) {
+        Barre->setRange(0, TGrilleVue::Hauteur - ui->PClasseFond->height());
+        Barre->setSingleStep(TGrilleVue::HauteurLigne + 1);
+        Barre->setPageStep(4 * (TGrilleVue::HauteurLigne + 1));
+    }
+    connect(ui->SBClasse, &QScrollBar::valueChanged, this, &TFTable::SBClasseChange);
+    connect(ui->SBProf, &QScrollBar::valueChanged, this, &TFTable::SBProfChange);
+    connect(ui->CBclasse, &QComboBox::activated, this,
+            [this] { ExecuterProtege([this] { CBclasseChange(); }); });
+    connect(ui->CBprof, &QComboBox::activated, this,
+            [this] { ExecuterProtege([this] { CBprofChange(); }); });
+
+    resize(LargeurClient, HauteurClient + menuBar()->sizeHint().height());
+    setFixedSize(size());
+    CentrerSurEcran(this);
+}
+
+void TFTable::FormCreate(const QStringList& Arguments) {
+    F_apropos = OuvrirAPropos(this);
+
+    for (QTableWidget* Grille : {ui->SGclasse, ui->SGProf}) {
+        int Rangee = 0;
+        for (int Heure = 8; Heure <= 19; ++Heure)
+            for (int Minute = 0; Minute < 60; Minute += 15)
+                EcrireCellule(*Grille, Rangee++, 0, QString::asprintf("%.2dh%.2d", Heure, Minute));
+    }
+    for (QTableWidget* Resume : {ui->SGens, ui->SGcours}) {
+        const QString Entetes[] = {QStringLiteral(" Cours   /   Heures"),
+                                   QStringLiteral("  A placer"), QStringLiteral("  Placées"),
+                                   QStringLiteral(" Restantes")};
+        for (int c = 0; c < 4; ++c)
+            EcrireCellule(*Resume, 0, c, Entetes[c]);
+    }
+
+    Sauveur = new TSauveur;
+    Registre = new TRegistre;
+    Registre->AssocierExtension();
+    Automate = new TAutomate;
+
+    if (Arguments.isEmpty()) {
+        LesSeries = new TLesSeries;
+        LesProfs = new TLesProfs;
+        LesClasses = new TLesClasses;
+        return;
+    }
+    // A path with blanks given without quotes arrives cut into several arguments.
+    const QString Nom = Arguments.join(QLatin1Char(' ')).left(255);
+    LesSeries = nullptr;
+    LesProfs = nullptr;
+    LesClasses = nullptr;
+    try {
+        Sauveur->LireFichier(Nom.toStdString());
+    } catch (const EErreurFichier& Erreur) {
+        AfficherErreur(Erreur);
+        return;
+    }
+    NomFichierOuverture = NomFichierEnregistrement = Nom.toStdString();
+    setWindowTitle(QStringLiteral("Horalo - Emploi du temps - ") + Nom);
+}
+
+void TFTable::FormDestroy() {
+    // Blocks held by an unfinished drag go before the collections and the panels.
+    BlocPris.reset();
+    BlocJumeau.reset();
+    delete Automate;
+    Automate = nullptr;
+    DetruireGlobal(LesClasses);
+    DetruireGlobal(LesProfs);
+    DetruireGlobal(LesSeries);
+    DetruireGlobal(Registre);
+    DetruireGlobal(Sauveur);
+}
+
+TClasse* TFTable::ClasseDe(const QComboBox& Liste) const {
+    return LesClasses ? LesClasses->Trouver(TexteListe(Liste)) : nullptr;
+}
+
+TProf* TFTable::ProfDe(const QComboBox& Liste) const {
+    return LesProfs ? LesProfs->Trouver(TexteListe(Liste)) : nullptr;
+}
+
+void TFTable::CBclasseChange() {
+    if (LesClasses)
+        if (TClasse* Ancienne = LesClasses->Trouver(LegendePClasse))
+            Ancienne->AfficherBlocs(false);
+    const std::string Nom = TexteListe(*ui->CBclasse);
+    if (TClasse* Classe = ClasseDe(*ui->CBclasse)) {
+        Classe->AfficherBlocs(true);
+        if (Classe->Serie)
+            ui->L_serie->setText(VersQt(Classe->Serie->Nom));
+        RemplirSGens(*Classe);
+    }
+    LegendePClasse = Nom;
+}
+
+void TFTable::CBprofChange() {
+    if (LesProfs)
+        if (TProf* Ancien = LesProfs->Trouver(LegendePProf))
+            Ancien->AfficherBlocs(false);
+    const std::string Nom = TexteListe(*ui->CBprof);
+    if (TProf* Prof = ProfDe(*ui->CBprof)) {
+        Prof->AfficherBlocs(true);
+        ui->L_matiere->setText(VersQt(Prof->Matiere));
+        RemplirSGcours(*Prof);
+    }
+    LegendePProf = Nom;
+}
+
+void TFTable::RemplirSGens(TClasse& Classe) {
+    const TLesHeures* Heures = Classe.Serie ? Classe.Serie->Heures.get() : nullptr;
+    const int n = Heures ? Heures->Nombre() : 0;
+    PreparerResume(*ui->SGens, n);
+    for (int k = 1; k <= n; ++k) {
+        const THeures& Matiere = *Heures->Numero(static_cast<std::size_t>(k));
+        const unsigned Placees = Classe.CompterQuarts(Matiere.Nom);
+        EcrireResume(*ui->SGens, k, Matiere.Nom, Matiere.Volume, Placees, Matiere.Volume);
+    }
+}
+
+void TFTable::RemplirSGcours(TProf& Prof) {
+    const int n = Prof.Heures->Nombre();
+    PreparerResume(*ui->SGcours, n);
+    for (int k = 1; k <= n; ++k) {
+        const THeures& Entree = *Prof.Heures->Numero(static_cast<std::size_t>(k));
+        const unsigned APlacer = Prof.RafraichirVolume(Entree.Nom);
+        const unsigned Placees = Prof.CompterQuarts(Entree.Nom);
+        EcrireResume(*ui->SGcours, k, Entree.Nom, APlacer, Placees, Entree.Volume);
+    }
+}
+
+void TFTable::RafraichirVues() {
+    const std::string Prof = TexteListe(*ui->CBprof);
+    if (LesProfs)
+        RemplirListe(*ui->CBprof, *LesProfs);
+    else
+        ui->CBprof->clear();
+    SelectionnerNom(*ui->CBprof, Prof);
+    const std::string Classe = TexteListe(*ui->CBclasse);
+    if (LesClasses)
+        RemplirListe(*ui->CBclasse, *LesClasses);
+    else
+        ui->CBclasse->clear();
+    SelectionnerNom(*ui->CBclasse, Classe);
+    CBclasseChange();
+    CBprofChange();
+}
+
+void TFTable::ViderAffichage() {
+    ui->CBclasse->clear();
+    ui->CBprof->clear();
+    for (QTableWidget* Resume : {ui->SGens, ui->SGcours})
+        PreparerResume(*Resume, 0);
+    ui->L_serie->setText(QStringLiteral("..."));
+    ui->L_matiere->setText(QStringLiteral("..."));
+    NomFichierEnregistrement = "Defaut";
+}
+
+std::string TFTable::ClasseAffichee() const {
+    return TexteListe(*ui->CBclasse);
+}
+
+std::string TFTable::ProfAffiche() const {
+    return TexteListe(*ui->CBprof);
+}
+
+void TFTable::RetablirAffichage(const std::string& Classe, const std::string& Prof) {
+    SelectionnerNom(*ui->CBclasse, Classe);
+    SelectionnerNom(*ui->CBprof, Prof);
+    CBclasseChange();
+    CBprofChange();
+}
+
+void TFTable::SBClasseChange() {
+    ui->PClasse->move(0, -ui->SBClasse->value());
+}
+
+void TFTable::SBProfChange() {
+    ui->PProf->move(0, -ui->SBProf->value());
+}
+
+void TFTable::SGclasseMouseWheel(int Crans) {
+    ui->SBClasse->setValue(ui->SBClasse->value() +
+                           Crans * CransParMolette * ui->SBClasse->singleStep());
+}
+
+void TFTable::SGProfMouseWheel(int Crans) {
+    ui->SBProf->setValue(ui->SBProf->value() + Crans * CransParMolette * ui->SBProf->singleStep());
+}
+
+bool TFTable::eventFilter(QObject* Objet, QEvent* Evenement) {
+    const bool VueClasse = Objet == ui->SGclasse->viewport() || Objet == ui->PClasse;
+    const bool VueProf = Objet == ui->SGProf->viewport() || Objet == ui->PProf;
+    if (!VueClasse && !VueProf)
+        return QMainWindow::eventFilter(Objet, Evenement);
+    if (Evenement->type() == QEvent::Wheel) {
+        // Whole notches only; a fine-grained wheel adds up until it makes one.
+        RestantMolette -= static_cast<QWheelEvent*>(Evenement)->angleDelta().y();
+        const int Crans = RestantMolette / UnCran;
+        RestantMolette %= UnCran;
+        if (Crans != 0)
+            VueClasse ? SGclasseMouseWheel(Crans) : SGProfMouseWheel(Crans);
+        return true;
+    }
+    if (Evenement->type() == QEvent::MouseMove && Objet != ui->PClasse && Objet != ui->PProf)
+        (VueClasse ? ui->SGclasse : ui->SGProf)->setFocus(); // the wheel acts where the pointer is
+    return QMainWindow::eventFilter(Objet, Evenement);
+}
+
+void TFTable::closeEvent(QCloseEvent* Evenement) {
+    bool Fermer = false; // a save that failed keeps the window and its changes
+    ExecuterProtege([&] { Fermer = FormCloseQuery(); });
+    if (Fermer)
+        Evenement->accept();
+    else
+        Evenement->ignore();
+}

@@ -1,0 +1,140 @@
+#pragma once
+// The main window: a class and a teacher side by side with their summaries. It creates,
+// owns and destroys every global object of the program.
+#include "model/U_types.h"
+#include "storage/U_fenetre.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QTableWidget;
+class TBloc;
+class TBlocVue;
+class TClasse;
+class TF_apropos;
+class TFabriqueBlocsQt;
+class TFmodifduree;
+class TGlisseur;
+class TProf;
+
+namespace Ui {
+class TFTable;
+}
+
+class TFTable : public QMainWindow, public IFenetre {
+    Q_OBJECT
+public:
+    // Arguments: the command line after the program's name; joined, they name a file.
+    explicit TFTable(const QStringList& Arguments = {});
+    ~TFTable() override;
+
+    // What storage asks of the window.
+    void RafraichirVues() override;
+    void ViderAffichage() override;
+    std::string ClasseAffichee() const override;
+    std::string ProfAffiche() const override;
+    void RetablirAffichage(const std::string& Classe, const std::string& Prof) override;
+
+    // The views.
+    void CBclasseChange();
+    void CBprofChange();
+    void SBClasseChange();
+    void SBProfChange();
+    void SGclasseMouseWheel(int Crans); // positive: wheel down
+    void SGProfMouseWheel(int Crans);
+
+    // Dragging a course block.
+    void MemoClasseMouseDown(TBlocVue& Bloc, Qt::MouseButton Bouton, Qt::KeyboardModifiers Etat,
+                             QPoint PositionGlobale);
+    void MemoProfMouseDown(TBlocVue& Bloc, Qt::MouseButton Bouton, Qt::KeyboardModifiers Etat,
+                           QPoint PositionGlobale);
+    bool SelectionnerPartenaire(const TBloc& Bloc);
+    bool FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGlobale);
+    void ImageMemoDragOver(TBloc& Bloc, int y);
+    void MemoEndDrag();
+    // Where the pointer is during a drag: hands it to the handler of what lies under it.
+    void GlisserSur(QPoint PositionGlobale);
+    TGlisseur& Glissement() { return *Glisseur; }
+
+    // The course menu and the summary menus.
+    void OuvrirPPMCours(TBlocVue& Bloc, QPoint PositionGlobale);
+    void Deplacer1Click();
+    void Dupliquer1Click();
+    void Supprimer1Click();
+    void Modifierduree1Click();
+    void Aide2Click();
+    void ModifierHeuresSerie1Click();
+    void ModifierheuresProf1Click();
+
+    // Menu bar commands built so far.
+    void Edition1Click();
+    void Annuler1Click();
+    void Refaire1Click();
+    void Automatique1Click();
+    void Apropos1Click();
+    void Quitter1Click();
+    void Enregistrer1Click();
+    bool FormCloseQuery();
+
+    std::int32_t DureeChoisie = 0;
+    std::uint8_t JourPris = 0;
+    std::uint8_t DebutPris = 32;
+    std::uint8_t DureePrise = 0;
+    // The block being dragged and its twin in the other view: taken over from the grids
+    // while the drag lasts, destroyed when it ends.
+    std::unique_ptr<TBloc> BlocPris;
+    std::unique_ptr<TBloc> BlocJumeau;
+
+    // The open and save dialogs' file names, until those dialogs exist.
+    std::string NomFichierOuverture;
+    std::string NomFichierEnregistrement = "Defaut";
+
+    // Runs the duration dialog; true when it ends with OK. Tests answer in its place.
+    std::function<bool(TFmodifduree&)> ExecuterDuree;
+
+    TF_apropos* F_apropos = nullptr;
+    QMenu* PPMCours = nullptr;
+    QMenu* PPMSerie = nullptr;
+    QMenu* PPMProf = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* Evenement) override;
+    bool eventFilter(QObject* Objet, QEvent* Evenement) override;
+
+private:
+    void ConstruireVues();
+    void ConstruireMenus();
+    void FormCreate(const QStringList& Arguments);
+    void FormDestroy();
+    void RemplirSGens(TClasse& Classe);
+    void RemplirSGcours(TProf& Prof);
+    TClasse* ClasseDe(const QComboBox& Liste) const;
+    TProf* ProfDe(const QComboBox& Liste) const;
+    void PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine, bool SansBouton);
+    void SupprimerCours(const TBloc& Bloc);
+    void ModifierDuree(const TBloc& Bloc);
+    // Connects a menu entry to a command whose failures the user is told about.
+    void Relier(QAction* Entree, void (TFTable::*Commande)());
+
+    std::unique_ptr<Ui::TFTable> ui;
+    std::unique_ptr<TFabriqueBlocsQt> FabriqueClasse;
+    std::unique_ptr<TFabriqueBlocsQt> FabriqueProf;
+    std::unique_ptr<TGlisseur> Glisseur;
+    // The names of the class and the teacher whose blocks are shown: what the hidden
+    // captions of PClasse and PProf held. Kept as bytes, so any name round-trips.
+    std::string LegendePClasse;
+    std::string LegendePProf;
+    QPointer<TBlocVue> BlocMenu; // the block PPMCours was opened on
+    int RestantMolette = 0;      // wheel movement short of a whole notch
+};
+
+extern TFTable* FTable;

@@ -1,0 +1,46 @@
+// Horalo: the program's entry.
+#include "model/U_messages.h"
+#include "ui/main/U_application.h"
+#include "ui/main/U_messagesqt.h"
+#include "ui/main/U_princ.h"
+#include "ui/main/U_ressources.h"
+
+#include <cstdio>
+
+namespace {
+
+// Without any display Qt would abort with a terse message; say how to run Horalo instead.
+bool AffichageDisponible() {
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!AffichageDisponible()) {
+        std::fprintf(stderr,
+                     "Horalo a besoin d'un affichage graphique, et aucun n'est disponible.\n"
+                     "Pour le lancer dans un affichage virtuel :\n"
+                     "  xvfb-run -a %s [fichier.edt]\n",
+                     argc > 0 ? argv[0] : "horalo");
+        return 2;
+    }
+    TApplication Application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Horalo"));
+    InitialiserRessources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/horalo.png")));
+
+    TMessagesQt MessagesQt;
+    InstallerMessages(&MessagesQt);
+    QStringList Arguments = QApplication::arguments();
+    Arguments.removeFirst();
+    int Resultat = 0;
+    {
+        TFTable Table(Arguments);
+        Table.show();
+        Resultat = QApplication::exec();
+    }
+    InstallerMessages(nullptr);
+    return Resultat;
+}
