@@ -291,8 +291,11 @@ bool EcrireValeur(const QString& Fichier, const std::string& Chemin, TValeur Nou
     return EcrireContenu(Fichier, Contenu);
 }
 
-std::optional<TValeur> Lire(const QString& Fichier, const std::string& Chemin, std::string_view Nom,
-                            TType Type) {
+// Nothing is read while no key is open.
+std::optional<TValeur> Lire(bool Ouverte, const QString& Fichier, const std::string& Chemin,
+                            std::string_view Nom, TType Type) {
+    if (!Ouverte)
+        return std::nullopt;
     TContenu Contenu = LireContenu(Fichier);
     TCle* Cle = TrouverCle(Contenu, Chemin);
     if (!Cle)
@@ -343,27 +346,21 @@ void TBaseRegistre::FermerCle() {
 }
 
 bool TBaseRegistre::LireEntier(const std::string& Nom, std::uint32_t& Valeur) const {
-    if (!Ouverte)
-        return false;
-    const auto Lu = Lire(Chemin, Cle, Nom, TType::Entier);
+    const auto Lu = Lire(Ouverte, Chemin, Cle, Nom, TType::Entier);
     if (Lu)
         Valeur = Lu->Entier;
     return Lu.has_value();
 }
 
 bool TBaseRegistre::LireTexte(const std::string& Nom, std::string& Valeur) const {
-    if (!Ouverte)
-        return false;
-    const auto Lu = Lire(Chemin, Cle, Nom, TType::Texte);
+    const auto Lu = Lire(Ouverte, Chemin, Cle, Nom, TType::Texte);
     if (Lu)
         Valeur = Lu->Octets;
     return Lu.has_value();
 }
 
 bool TBaseRegistre::LireBinaire(const std::string& Nom, std::vector<std::uint8_t>& Valeur) const {
-    if (!Ouverte)
-        return false;
-    const auto Lu = Lire(Chemin, Cle, Nom, TType::Binaire);
+    const auto Lu = Lire(Ouverte, Chemin, Cle, Nom, TType::Binaire);
     if (Lu)
         Valeur.assign(Lu->Octets.begin(), Lu->Octets.end());
     return Lu.has_value();
