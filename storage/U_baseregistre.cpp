@@ -17,7 +17,7 @@
 //   AnnuleActif<TAB>entier<TAB>1
 //   SaveDir<TAB>texte<TAB>/home/marie/EDT
 //   EditFlags<TAB>binaire<TAB>00000000
-// Key paths, names and texts are bytes: '%', '[', ']', control bytes and bytes above 127
+// Key paths, names and texts are bytes: '%', '[', ']', control bytes and bytes from 127 up
 // are written %XX, so any byte survives and a line never holds a stray tab or newline.
 // Whatever the writer would not have written makes the whole file read as empty.
 
