@@ -93,6 +93,8 @@ void ConfigurerGrilleHoraire(QTableWidget& Grille) {
     Grille.setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grille.setSelectionMode(QAbstractItemView::NoSelection);
     Grille.setFocusPolicy(Qt::ClickFocus);
+    Grille.setTextElideMode(Qt::ElideNone);
+    Grille.setWordWrap(false);
     Grille.viewport()->setMouseTracking(true);
 }
 
@@ -148,11 +150,11 @@ TFTable::~TFTable() {
 void TFTable::ConstruireVues() {
     QFont Police(QStringLiteral("MS Sans Serif"));
     Police.setStyleHint(QFont::SansSerif);
-    Police.setPixelSize(11);
+    Police.setPixelSize(10);
     setFont(Police);
     QFont PoliceJours(QStringLiteral("MS Serif"));
     PoliceJours.setStyleHint(QFont::Serif);
-    PoliceJours.setPixelSize(11);
+    PoliceJours.setPixelSize(9);
     for (int n = 5; n <= 16; ++n) {
         auto* Jour = findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
         Jour->setFont(PoliceJours);

@@ -1,0 +1,69 @@
+#pragma once
+// A main window on the offscreen platform for each test, a small school in it, and
+// mouse actions that go through the window system as a user's do (hit testing, the
+// pressed widget keeping the pointer).
+#include "model/U_classe.h"
+#include "model/U_prof.h"
+#include "model/U_serie.h"
+#include "storage/U_fichier.h"
+#include "tests/support/MessagesScriptes.h"
+#include "ui/main/U_blocvue.h"
+#include "ui/main/U_princ.h"
+
+#include <QComboBox>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class FenetreTest : public ::testing::Test {
+protected:
+    ~FenetreTest() override;
+
+    void Ouvrir(const QStringList& Arguments = {});
+    // Series S1 (Maths 16, Francais 12, Anglais 8 without a teacher); teachers P1 (Maths)
+    // and P2 (Francais); classes C1 and C2 of S1, each with both teachers. C1 and P2 are
+    // shown.
+    void ConstruireEcole();
+    // A course on a class and on its teacher, as the file reader places it.
+    void Placer(const std::string& Classe, const std::string& Matiere, TJour Jour, TQuart Debut,
+                TQuart Fin);
+    void Montrer(const std::string& Classe, const std::string& Prof);
+
+    template <class T> T* Controle(const QString& Nom) const {
+        T* c = Table->findChild<T*>(Nom);
+        EXPECT_NE(c, nullptr) << Nom.toStdString();
+        return c;
+    }
+    QTableWidget* SGclasse() const { return Controle<QTableWidget>(QStringLiteral("SGclasse")); }
+    QTableWidget* SGProf() const { return Controle<QTableWidget>(QStringLiteral("SGProf")); }
+    QScrollBar* SBClasse() const { return Controle<QScrollBar>(QStringLiteral("SBClasse")); }
+    QScrollBar* SBProf() const { return Controle<QScrollBar>(QStringLiteral("SBProf")); }
+    QComboBox* CBclasse() const { return Controle<QComboBox>(QStringLiteral("CBclasse")); }
+    QComboBox* CBprof() const { return Controle<QComboBox>(QStringLiteral("CBprof")); }
+    // The block widget of that identifier, or nullptr.
+    TBlocVue* Bloc(const char* Identifiant) const;
+    std::vector<std::string> Cellules(const char* Grille, int Rangee) const;
+
+    // The pointer, at a point of a widget.
+    void Appuyer(QWidget* Widget, QPoint Point, Qt::KeyboardModifiers Touches = {},
+                 Qt::MouseButton Bouton = Qt::LeftButton);
+    void Bouger(QWidget* Widget, QPoint Point);
+    void Relacher(QWidget* Widget, QPoint Point, Qt::MouseButton Bouton = Qt::LeftButton);
+    // A point of a grid's cell, in the grid's own coordinates.
+    static QPoint DansCellule(TJour Jour, TQuart Quart, int dx = 10, int dy = 9);
+
+    // Runs of a name in a grid, read back cell by cell: "day:first-last".
+    static std::string Plages(const TActeur& Acteur, const std::string& Nom);
+    int EtapesMemorisees() const { return Sauveur->Courant; }
+
+    TClasse* C1() const { return LesClasses->Trouver("C1"); }
+    TClasse* C2() const { return LesClasses->Trouver("C2"); }
+    TProf* P1() const { return LesProfs->Trouver("P1"); }
+    TProf* P2() const { return LesProfs->Trouver("P2"); }
+
+    TMessagesScriptes Messages; // installed before the window, so no box ever opens
+    std::unique_ptr<TFTable> Table;
+};
