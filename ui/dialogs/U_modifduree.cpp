@@ -15,6 +15,12 @@ TFmodifduree::TFmodifduree(QWidget* Proprietaire, std::int32_t& DureeChoisie)
       ui(std::make_unique<Ui::TFmodifduree>()), DureeChoisie(DureeChoisie) {
     ui->setupUi(this);
     setFixedSize(size());
+    // The box is disabled so that only the arrows change the value, yet it is the value
+    // the user is choosing: keep its text as dark as an enabled one.
+    QPalette Palette = ui->E_qheure->palette();
+    Palette.setColor(QPalette::Disabled, QPalette::Text,
+                     Palette.color(QPalette::Active, QPalette::Text));
+    ui->E_qheure->setPalette(Palette);
     connect(ui->UpDown1, &QSpinBox::valueChanged, this, &TFmodifduree::UpDown1Click);
     connect(ui->B_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->B_aide, &QPushButton::clicked, this, &TFmodifduree::B_aideClick);

@@ -17,15 +17,15 @@ void TCanevasQt::FixerTaille(int Largeur, int Hauteur) {
 }
 
 void TCanevasQt::FixerPolice(const std::string& Nom, int Hauteur) {
-    // The named font rarely exists here: Times-like faces come nearest, and they are narrow
-    // enough for "Mercredi" to stay inside its 38-pixel column.
+    // The named font rarely exists here. Times-like faces come nearest and are narrow
+    // enough for "Mercredi" to stay inside its 38-pixel column; at this size their text
+    // box (13 pixels) also stays inside a 19-pixel row, so backgrounds spare the lines.
     Police = QFont();
-    Police.setFamilies({VersQt(Nom), QStringLiteral("Liberation Serif"),
-                        QStringLiteral("Nimbus Roman"), QStringLiteral("Times New Roman"),
+    Police.setFamilies({VersQt(Nom), QStringLiteral("Nimbus Roman"),
+                        QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
                         QStringLiteral("DejaVu Serif")});
     Police.setStyleHint(QFont::Serif);
-    // The height asked is the character height; Qt's pixel size is the em, slightly larger.
-    Police.setPixelSize(Hauteur + 2);
+    Police.setPixelSize(Hauteur);
 }
 
 void TCanevasQt::FixerFond(TCouleur Couleur) {

@@ -17,6 +17,4 @@ public:
     static constexpr int LongueurMax = 255;
     explicit TValidateurAnsi(QObject* Parent = nullptr) : QValidator(Parent) {}
     State validate(QString& Texte, int& Position) const override;
-    // Drops what cannot be kept, so that pasted text is cut rather than refused whole.
-    void fixup(QString& Texte) const override;
 };
