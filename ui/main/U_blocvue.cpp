@@ -1,7 +1,6 @@
 #include "ui/main/U_blocvue.h"
 
 #include "ui/main/U_canevasqt.h"
-#include "ui/main/U_glisser.h"
 #include "ui/main/U_princ.h"
 #include "ui/main/U_texteqt.h"
 
@@ -98,17 +97,6 @@ void TBlocVue::mousePressEvent(QMouseEvent* Evenement) {
         Table.MemoClasseMouseDown(*this, Evenement->button(), Evenement->modifiers(), Global);
     else
         Table.MemoProfMouseDown(*this, Evenement->button(), Evenement->modifiers(), Global);
-}
-
-// While the button is held the pressed block receives every move and the release, even
-// when the pointer has left it: the drag is fed from here.
-void TBlocVue::mouseMoveEvent(QMouseEvent* Evenement) {
-    Table.Glissement().Bouger(Evenement->globalPosition().toPoint());
-}
-
-void TBlocVue::mouseReleaseEvent(QMouseEvent* Evenement) {
-    if (Evenement->button() == Qt::LeftButton)
-        Table.Glissement().Relacher();
 }
 
 void TBlocVue::contextMenuEvent(QContextMenuEvent* Evenement) {

@@ -20,8 +20,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* Evenement) override;
     void mousePressEvent(QMouseEvent* Evenement) override;
-    void mouseMoveEvent(QMouseEvent* Evenement) override;
-    void mouseReleaseEvent(QMouseEvent* Evenement) override;
     void contextMenuEvent(QContextMenuEvent* Evenement) override;
 
 private:

@@ -99,12 +99,12 @@ void TFTable::OuvrirPPMCours(TBlocVue& Bloc, QPoint PositionGlobale) {
 
 void TFTable::Deplacer1Click() {
     if (BlocMenu && BlocMenu->Bloc())
-        PrendreBloc(*BlocMenu, false, QCursor::pos(), true);
+        PrendreBloc(*BlocMenu, false, QCursor::pos());
 }
 
 void TFTable::Dupliquer1Click() {
     if (BlocMenu && BlocMenu->Bloc())
-        PrendreBloc(*BlocMenu, true, QCursor::pos(), true);
+        PrendreBloc(*BlocMenu, true, QCursor::pos());
 }
 
 void TFTable::Supprimer1Click() {

@@ -21,13 +21,16 @@ TGlisseur::~TGlisseur() {
     Arreter();
 }
 
-void TGlisseur::Commencer(QPoint Origine_, bool SansBouton) {
+void TGlisseur::Commencer(QPoint Origine_) {
     Origine = Origine_;
     Etat = TEtat::EnAttente;
-    if (SansBouton && !Filtre) {
-        qApp->installEventFilter(this);
-        Filtre = true;
-    }
+    if (!Capteur)
+        return;
+    Capteur->installEventFilter(this);
+    // A pick-up from a menu has no button down: moves come only to a tracking widget.
+    SuiviAvant = Capteur->hasMouseTracking();
+    Capteur->setMouseTracking(true);
+    Capteur->grabMouse();
 }
 
 void TGlisseur::Bouger(QPoint PositionGlobale) {
@@ -50,11 +53,12 @@ void TGlisseur::Relacher() {
 }
 
 void TGlisseur::Arreter() {
-    Etat = TEtat::Inactif;
-    if (Filtre) {
-        qApp->removeEventFilter(this);
-        Filtre = false;
+    if (Etat != TEtat::Inactif && Capteur) {
+        Capteur->releaseMouse();
+        Capteur->setMouseTracking(SuiviAvant);
+        Capteur->removeEventFilter(this);
     }
+    Etat = TEtat::Inactif;
 }
 
 bool TGlisseur::eventFilter(QObject* Objet, QEvent* Evenement) {
@@ -64,11 +68,10 @@ bool TGlisseur::eventFilter(QObject* Objet, QEvent* Evenement) {
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        return true; // the click that drops the block starts nothing else
+        return true; // the click that drops a block picked up from the menu starts nothing
     case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(Evenement)->button() != Qt::LeftButton)
-            return true;
-        Relacher();
+        if (static_cast<QMouseEvent*>(Evenement)->button() == Qt::LeftButton)
+            Relacher();
         return true;
     default:
         return QObject::eventFilter(Objet, Evenement);
@@ -81,7 +84,7 @@ void TFTable::MemoClasseMouseDown(TBlocVue& Bloc, Qt::MouseButton Bouton,
                                   Qt::KeyboardModifiers Etat, QPoint PositionGlobale) {
     if (Bouton == Qt::LeftButton)
         ExecuterProtege(
-            [&] { PrendreBloc(Bloc, Etat.testFlag(Qt::ControlModifier), PositionGlobale, false); });
+            [&] { PrendreBloc(Bloc, Etat.testFlag(Qt::ControlModifier), PositionGlobale); });
 }
 
 void TFTable::MemoProfMouseDown(TBlocVue& Bloc, Qt::MouseButton Bouton, Qt::KeyboardModifiers Etat,
@@ -122,7 +125,7 @@ bool TFTable::SelectionnerPartenaire(const TBloc& Bloc) {
     return true;
 }
 
-void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine, bool SansBouton) {
+void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
     TBloc* Bloc = Vue.Bloc();
     if (!Bloc || Glisseur->Actif() || !SelectionnerPartenaire(*Bloc))
         return;
@@ -156,7 +159,7 @@ void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine, bool SansBo
         BlocJumeau->Tag = 1;
     }
     BlocPris->Tag = 0;
-    Glisseur->Commencer(Origine, SansBouton);
+    Glisseur->Commencer(Origine);
 }
 
 void TFTable::GlisserSur(QPoint PositionGlobale) {

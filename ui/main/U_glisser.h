@@ -1,13 +1,16 @@
 #pragma once
 // The course drag as a state machine fed with pointer moves and the button's release.
-// A drag started by a press is fed by the pressed block, which keeps the pointer while
-// the button is held; one started from a menu has no button down, so it watches the
-// whole application until the next release.
+// While it runs, a widget of the window that stays shown holds the mouse, so that every
+// move and the release reach the machine wherever the pointer goes: the pressed block
+// cannot keep it, since the drag hides it at times, and a pick-up from a menu starts with
+// no button down at all.
 #include "model/U_bloc.h"
 #include "model/U_types.h"
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -17,10 +20,10 @@ class TGlisseur final : public QObject {
 public:
     static constexpr int Seuil = 18; // pixels the pointer moves before the drag begins
 
-    explicit TGlisseur(TFTable& Table) : Table(Table) {}
+    TGlisseur(TFTable& Table, QWidget& Capteur) : Table(Table), Capteur(&Capteur) {}
     ~TGlisseur() override;
 
-    void Commencer(QPoint Origine, bool SansBouton);
+    void Commencer(QPoint Origine);
     void Bouger(QPoint PositionGlobale);
     void Relacher();
     bool Actif() const { return Etat != TEtat::Inactif; }
@@ -34,9 +37,10 @@ private:
     void Arreter();
 
     TFTable& Table;
+    QPointer<QWidget> Capteur; // holds the mouse while the drag lasts
     TEtat Etat = TEtat::Inactif;
     QPoint Origine;
-    bool Filtre = false;
+    bool SuiviAvant = false;
 };
 
 // Cells from positions, with the grid's column width w = 38 and row height h = 18.

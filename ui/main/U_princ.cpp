@@ -128,7 +128,7 @@ TFTable::TFTable(const QStringList& Arguments)
     ui->setupUi(this);
     ConstruireVues();
     ConstruireMenus();
-    Glisseur = std::make_unique<TGlisseur>(*this);
+    Glisseur = std::make_unique<TGlisseur>(*this, *centralWidget());
     FabriqueClasse = std::make_unique<TFabriqueBlocsQt>(*ui->PClasse, *this);
     FabriqueProf = std::make_unique<TFabriqueBlocsQt>(*ui->PProf, *this);
     PanneauClasse.Fabrique = FabriqueClasse.get();

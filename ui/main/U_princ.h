@@ -119,7 +119,7 @@ private:
     void RemplirSGcours(TProf& Prof);
     TClasse* ClasseDe(const QComboBox& Liste) const;
     TProf* ProfDe(const QComboBox& Liste) const;
-    void PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine, bool SansBouton);
+    void PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine);
     void SupprimerCours(const TBloc& Bloc);
     void ModifierDuree(const TBloc& Bloc);
     // Connects a menu entry to a command whose failures the user is told about.
