@@ -4,6 +4,7 @@
 
 std::string NomDeComposant(const std::string& Texte) {
     std::string Resultat;
+    Resultat.reserve(Texte.size()); // every block asks: one allocation, not one per doubling
     for (const char c : Texte)
         if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
             Resultat += c;

@@ -43,9 +43,12 @@ std::string TClasse::ProfDe(const std::string& Matiere) const {
     return Entree && Entree->Prof() ? Entree->Prof()->Nom : std::string();
 }
 
+// The entry's teacher is the one LesProfs holds under its name: a teacher detaches its
+// entries when destroyed. No lookup by name, as the placement and the reader ask often.
 TProf* TClasse::ProfExistant(const std::string& Matiere) const {
-    const std::string NomProf = ProfDe(Matiere);
-    return NomProf.empty() || !LesProfs ? nullptr : LesProfs->Trouver(NomProf);
+    const TProfMatiere* Entree = Matieres ? Matieres->Trouver(Matiere) : nullptr;
+    TProf* Prof = Entree ? Entree->Prof() : nullptr;
+    return Prof && !Prof->Nom.empty() && LesProfs ? Prof : nullptr;
 }
 
 void TClasse::AssocierProf(const std::string& Matiere, const std::string& NomProf) {

@@ -78,9 +78,10 @@ TLignes DecouperLignes(std::string_view Octets) {
     TLignes Lignes;
     std::size_t Debut = 0;
     while (Debut < Octets.size()) {
-        std::size_t Fin = Octets.find_first_of("\r\n", Debut);
-        if (Fin == std::string_view::npos)
-            Fin = Octets.size();
+        // A plain scan: find_first_of calls memchr on its two-character set for every byte.
+        std::size_t Fin = Debut;
+        while (Fin < Octets.size() && Octets[Fin] != '\r' && Octets[Fin] != '\n')
+            ++Fin;
         Lignes.emplace_back(Octets.substr(Debut, std::min(Fin - Debut, LongueurMaxLigne)));
         Debut = Fin + 1;
         if (Fin + 1 < Octets.size() && Octets[Fin] == '\r' && Octets[Fin + 1] == '\n')
