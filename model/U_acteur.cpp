@@ -18,7 +18,9 @@ std::vector<std::string> LignesDeBloc(TQuart Debut, TQuart Fin, const std::strin
         Blancs = 1;
     else if (D >= 3)
         Blancs = 1 + D / 2 - (D == 4 ? 2 : 1) + 1;
-    std::vector<std::string> Lignes(static_cast<std::size_t>(Blancs), " ");
+    std::vector<std::string> Lignes;
+    Lignes.reserve(static_cast<std::size_t>(Blancs) + 1); // the name must not move them all
+    Lignes.assign(static_cast<std::size_t>(Blancs), " ");
     Lignes.push_back(Nom);
     return Lignes;
 }
