@@ -80,11 +80,15 @@ void TBlocVue::paintEvent(QPaintEvent*) {
     Peintre.fillRect(rect(), CouleurQt(FBloc->Couleur()));
     Peintre.setFont(PoliceBlocs());
     Peintre.setPen(Qt::black);
-    const int Hauteur = QFontMetrics(PoliceBlocs()).lineSpacing();
+    const QFontMetrics Mesures(PoliceBlocs());
+    const int Hauteur = Mesures.lineSpacing();
     int y = 1;
     for (const std::string& Ligne : FBloc->Lignes()) {
-        Peintre.drawText(QRect(0, y, width(), Hauteur), Qt::AlignHCenter | Qt::AlignTop,
-                         VersQt(Ligne));
+        const QString Texte = VersQt(Ligne);
+        // A name wider than the block shows its beginning rather than its middle.
+        const Qt::Alignment Cadrage =
+            Mesures.horizontalAdvance(Texte) > width() ? Qt::AlignLeft : Qt::AlignHCenter;
+        Peintre.drawText(QRect(0, y, width(), Hauteur), Cadrage | Qt::AlignTop, Texte);
         y += Hauteur;
     }
 }

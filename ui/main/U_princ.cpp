@@ -112,6 +112,8 @@ void ConfigurerResume(QTableWidget& Grille, std::initializer_list<int> Largeurs)
     Grille.verticalHeader()->setDefaultSectionSize(21);
     Grille.setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grille.setSelectionMode(QAbstractItemView::NoSelection);
+    Grille.setTextElideMode(Qt::ElideNone);
+    Grille.setWordWrap(false);
     Grille.setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
