@@ -1,0 +1,133 @@
+// The main window on the demo lycée once placed: opening it (reading, every block with
+// its widget, the refresh of the views), undo then redo, and switching the class shown.
+// Run from a Release build, on the offscreen platform:
+//   bench_fenetre --benchmark_repetitions=7 --benchmark_report_aggregates_only
+#include "model/U_classe.h"
+#include "model/U_messages.h"
+#include "model/U_prof.h"
+#include "scheduling/U_automate.h"
+#include "storage/U_fichier.h"
+#include "ui/main/U_blocvue.h"
+#include "ui/main/U_princ.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// A figure taken while the reader complains would measure an empty timetable.
+class TMessagesSilencieux final : public IMessages {
+public:
+    void Erreur(const std::string&) override { ++Nombre; }
+    void Message(const std::string&) override { ++Nombre; }
+    bool Confirmer(const std::string&) override { return false; }
+    TReponse ConfirmerAvecAbandon(const std::string&) override { return TReponse::Non; }
+    void Bip() override {}
+    void TraiterEvenements() override {}
+    int Nombre = 0;
+};
+
+TMessagesSilencieux Silence;
+
+// The lycée after the automatic placement, written once beside the snapshots.
+const std::string& LyceePlace() {
+    static const std::string Chemin = [] {
+        const std::string c = Sauveur->Dossier + "lycee-place.edt";
+        Sauveur->LireFichier(HORALO_EXAMPLES "/lycee.edt");
+        Automate->PlacementAutomatique();
+        Sauveur->EcrireFichier(c);
+        return c;
+    }();
+    return Chemin;
+}
+
+void Vider() {
+    Sauveur->ViderModele();
+    // Widgets of blocks dropped inside an event go at the next turn of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool Ouvrir(benchmark::State& Etat) {
+    Silence.Nombre = 0;
+    Sauveur->LireFichier(LyceePlace());
+    if (Silence.Nombre == 0 && LesClasses->Nombre() > 0)
+        return true;
+    Etat.SkipWithError("the placed lycée reads with a message");
+    return false;
+}
+
+void OuvrirLycee(benchmark::State& Etat) {
+    LyceePlace();
+    for (auto _ : Etat) {
+        Etat.PauseTiming();
+        Vider();
+        Etat.ResumeTiming();
+        if (!Ouvrir(Etat))
+            break;
+    }
+    Etat.counters["widgets"] = static_cast<double>(FTable->findChildren<TBlocVue*>().size());
+}
+
+void AnnulerRefaire(benchmark::State& Etat) {
+    if (!Ouvrir(Etat))
+        return;
+    Sauveur->Memoriser();
+    Sauveur->Memoriser();
+    for (auto _ : Etat) {
+        if (!Sauveur->PeutAnnuler()) {
+            Etat.SkipWithError("nothing to undo");
+            break;
+        }
+        FTable->Annuler1Click();
+        FTable->Refaire1Click();
+    }
+    Sauveur->Reinitialiser();
+}
+
+void ChangerClasse(benchmark::State& Etat) {
+    if (!Ouvrir(Etat))
+        return;
+    auto* Liste = FTable->findChild<QComboBox*>(QStringLiteral("CBclasse"));
+    int i = 0;
+    for (auto _ : Etat) {
+        i = (i + 1) % Liste->count();
+        Liste->setCurrentIndex(i);
+        FTable->CBclasseChange();
+    }
+}
+
+BENCHMARK(OuvrirLycee)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(AnnulerRefaire)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ChangerClasse)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Offscreen, and away from the user's own settings and desktop files.
+    QTemporaryDir Maison;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (const char* Variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        qputenv(Variable, Maison.path().toLocal8Bit());
+    QApplication Application(argc, argv);
+    InstallerMessages(&Silence);
+    int Resultat = 0;
+    {
+        TFTable Table;
+        Table.show();
+        benchmark::Initialize(&argc, argv);
+        if (benchmark::ReportUnrecognizedArguments(argc, argv))
+            Resultat = 1;
+        else
+            benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+    }
+    InstallerMessages(nullptr);
+    return Resultat;
+}
