@@ -18,5 +18,8 @@ void TLesHeures::ChargerElement(const TLignes& Lignes, std::size_t& Position) {
     const std::string Nom = LireLigne(Lignes, Position);
     const auto Volume = static_cast<std::uint16_t>(LireEntier(Lignes, Position));
     AjouterHeures(Nom, Volume);
-    Trouver(Nom)->Charger(Lignes, Position);
+    THeures* Entree = Trouver(Nom);
+    if (!Entree) // a full list refuses it
+        throw ELectureArchive("trop d'entrées");
+    Entree->Charger(Lignes, Position);
 }

@@ -121,5 +121,8 @@ void TLesProfs::ChargerElement(const TLignes& Lignes, std::size_t& Position) {
     const std::string Nom = LireLigne(Lignes, Position);
     const std::string Matiere = LireLigne(Lignes, Position);
     AjouterProf(Nom, Matiere);
-    Trouver(Nom)->Charger(Lignes, Position);
+    TProf* Prof = Trouver(Nom);
+    if (!Prof) // a full list refuses it
+        throw ELectureArchive("trop de professeurs");
+    Prof->Charger(Lignes, Position);
 }

@@ -48,5 +48,8 @@ TSerie* TLesSeries::AjouterSerie(const std::string& Nom) {
 void TLesSeries::ChargerElement(const TLignes& Lignes, std::size_t& Position) {
     const std::string Nom = LireLigne(Lignes, Position);
     AjouterSerie(Nom);
-    Trouver(Nom)->Charger(Lignes, Position);
+    TSerie* Serie = Trouver(Nom);
+    if (!Serie) // a full list refuses it
+        throw ELectureArchive("trop de séries");
+    Serie->Charger(Lignes, Position);
 }
