@@ -29,8 +29,9 @@ public:
     // Throws EErreurFichier when the file cannot be written; the old file is then intact.
     void EcrireFichier(const std::string& Chemin) const;
     // Throws EErreurFichier when the file cannot be read (the model is left as it was, or
-    // created empty when there was none). A damaged file shows the open-failure message
-    // and leaves an empty model. Ends with the window's RafraichirVues either way.
+    // created empty when there was none, and the views are not refreshed). A damaged file
+    // shows the open-failure message and leaves an empty model. Once the file is read, ends
+    // with the window's RafraichirVues whether its content was sound or not.
     void LireFichier(const std::string& Chemin);
     // LireFichier once the bytes are in memory: Chemin only names the file in the message.
     void ChargerOctets(std::string_view Octets, const std::string& Chemin);

@@ -163,14 +163,8 @@ TEST_F(FichierEndommageTest, UnFichierIlliblePasseLErreurSansToucherAuModele) {
     ConstruireEcole();
     const auto Avant = Decrire();
     QDir(QString::fromStdString(Chemin("dossier.edt"))).mkpath(QStringLiteral("."));
-    for (const auto& Fichier : {Chemin("absent.edt"), Chemin("dossier.edt")}) {
-        try {
-            Sauveur_->LireFichier(Fichier);
-            ADD_FAILURE() << Fichier << " lu sans erreur";
-        } catch (const EErreurFichier& e) {
-            EXPECT_NE(std::string(e.what()).find(Fichier), std::string::npos) << e.what();
-        }
-    }
+    for (const auto& Fichier : {Chemin("absent.edt"), Chemin("dossier.edt")})
+        AttendreErreurNommant(Fichier, [&] { Sauveur_->LireFichier(Fichier); });
     EXPECT_EQ(Decrire(), Avant);
     EXPECT_TRUE(Messages.Montres.empty());
     EXPECT_TRUE(Fenetre_.Appels.empty());
@@ -190,14 +184,8 @@ TEST_F(FichierEndommageTest, UneEcritureImpossibleLaisseLAncienFichierIntact) {
     const QString Dossier = QString::fromStdString(Chemin("ancien.edt"));
     QDir(Dossier).mkpath(QStringLiteral("."));
     EcrireOctets(Chemin("ancien.edt/dedans"), "garde");
-    for (const auto& Fichier : {Chemin("absent/x.edt"), Chemin("ancien.edt")}) {
-        try {
-            Sauveur_->EcrireFichier(Fichier);
-            ADD_FAILURE() << Fichier << " ecrit sans erreur";
-        } catch (const EErreurFichier& e) {
-            EXPECT_NE(std::string(e.what()).find(Fichier), std::string::npos) << e.what();
-        }
-    }
+    for (const auto& Fichier : {Chemin("absent/x.edt"), Chemin("ancien.edt")})
+        AttendreErreurNommant(Fichier, [&] { Sauveur_->EcrireFichier(Fichier); });
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Chemin("absent"))));
     EXPECT_EQ(LireOctets(Chemin("ancien.edt/dedans")), "garde");
     EXPECT_EQ(QDir(Brouillon.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
