@@ -21,19 +21,28 @@
 
 namespace {
 
-// A figure taken while the reader complains would measure an empty timetable.
-class TMessagesSilencieux final : public IMessages {
+// A figure taken while the reader complains would measure an empty timetable: what it
+// says is kept, to be reported.
+class TMessagesNotes final : public IMessages {
 public:
-    void Erreur(const std::string&) override { ++Nombre; }
-    void Message(const std::string&) override { ++Nombre; }
-    bool Confirmer(const std::string&) override { return false; }
-    TReponse ConfirmerAvecAbandon(const std::string&) override { return TReponse::Non; }
+    void Erreur(const std::string& Texte) override { Noter(Texte); }
+    void Message(const std::string& Texte) override { Noter(Texte); }
+    bool Confirmer(const std::string& Texte) override {
+        Noter(Texte);
+        return false;
+    }
+    TReponse ConfirmerAvecAbandon(const std::string& Texte) override {
+        Noter(Texte);
+        return TReponse::Non;
+    }
     void Bip() override {}
     void TraiterEvenements() override {}
-    int Nombre = 0;
+    void Noter(const std::string& Texte) { Notes += Texte + "; "; }
+
+    std::string Notes;
 };
 
-TMessagesSilencieux Silence;
+TMessagesNotes Temoin;
 
 // The lycée after the automatic placement, written once beside the snapshots.
 const std::string& LyceePlace() {
@@ -54,11 +63,13 @@ void Vider() {
 }
 
 bool Ouvrir(benchmark::State& Etat) {
-    Silence.Nombre = 0;
+    Temoin.Notes.clear();
     Sauveur->LireFichier(LyceePlace());
-    if (Silence.Nombre == 0 && LesClasses->Nombre() > 0)
+    if (Temoin.Notes.empty() && LesClasses->Nombre() > 0)
         return true;
-    Etat.SkipWithError("the placed lycée reads with a message");
+    static std::string Raison;
+    Raison = "the placed lycée reads with a message: " + Temoin.Notes;
+    Etat.SkipWithError(Raison.c_str());
     return false;
 }
 
@@ -116,7 +127,7 @@ int main(int argc, char** argv) {
     for (const char* Variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
         qputenv(Variable, Maison.path().toLocal8Bit());
     QApplication Application(argc, argv);
-    InstallerMessages(&Silence);
+    InstallerMessages(&Temoin);
     int Resultat = 0;
     {
         TFTable Table;

@@ -1,5 +1,7 @@
 #include "tests/ui/FenetreDeTest.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QTest>
 #include <QWindow>
 
@@ -76,6 +78,23 @@ void FenetreTest::Bouger(QWidget* Widget, QPoint Point) {
 
 void FenetreTest::Relacher(QWidget* Widget, QPoint Point, Qt::MouseButton Bouton) {
     QTest::mouseRelease(Table->windowHandle(), Bouton, {}, DansFenetre(*Table, Widget, Point));
+}
+
+void FenetreTest::MenuSur(const char* Identifiant, const char* Entree) {
+    TBlocVue* Vue = Bloc(Identifiant);
+    ASSERT_NE(Vue, nullptr) << Identifiant;
+    const QPoint Point(19, 10);
+    Appuyer(Vue, Point, {}, Qt::RightButton);
+    Relacher(Vue, Point, Qt::RightButton);
+    ASSERT_TRUE(Table->PPMCours->isVisible());
+    Table->PPMCours->close();
+    if (!Entree)
+        return;
+    QCursor::setPos(Vue->mapToGlobal(Point));
+    QCoreApplication::processEvents();
+    auto* Action = Table->findChild<QAction*>(QLatin1String(Entree));
+    ASSERT_NE(Action, nullptr) << Entree;
+    Action->trigger();
 }
 
 QPoint FenetreTest::DansCellule(TJour Jour, TQuart Quart, int dx, int dy) {

@@ -52,6 +52,10 @@ protected:
                  Qt::MouseButton Bouton = Qt::LeftButton);
     void Bouger(QWidget* Widget, QPoint Point);
     void Relacher(QWidget* Widget, QPoint Point, Qt::MouseButton Bouton = Qt::LeftButton);
+    // A right click on the block opens the course menu; the menu is closed again, as a
+    // menu closes before running the entry chosen. Then the entry, when one is named, runs
+    // with the pointer resting on the block.
+    void MenuSur(const char* Identifiant, const char* Entree = nullptr);
     // A point of a grid's cell, in the grid's own coordinates.
     static QPoint DansCellule(TJour Jour, TQuart Quart, int dx = 10, int dy = 9);
 

@@ -24,16 +24,6 @@ protected:
         Montrer("C1", "P1");
         Avant = EtapesMemorisees();
     }
-    // A right click on the block, as the user opens the menu; the menu is then closed,
-    // as it closes before running the entry chosen.
-    void MenuSur(const char* Identifiant) {
-        TBlocVue* Vue = Bloc(Identifiant);
-        ASSERT_NE(Vue, nullptr) << Identifiant;
-        Appuyer(Vue, QPoint(19, 10), {}, Qt::RightButton);
-        Relacher(Vue, QPoint(19, 10), Qt::RightButton);
-        ASSERT_TRUE(Table->PPMCours->isVisible());
-        Table->PPMCours->close();
-    }
     // The duration dialog answered as the user would: arrows up or down to the duration,
     // then OK, or cancelled.
     void ChoisirDuree(const char* Identifiant, int Duree, bool Ok = true) {
@@ -246,8 +236,7 @@ TEST_F(CommandesTest, RemoveWithoutAShownActorRemovesNothing) {
 
 TEST_F(CommandesTest, HelpOpensTheCourseBlockTopic) {
     TAideEnregistreuse Aide;
-    MenuSur("MCC1Lundi40Maths");
-    Table->findChild<QAction*>(QStringLiteral("Aide2"))->trigger();
+    MenuSur("MCC1Lundi40Maths", "Aide2");
     EXPECT_EQ(Aide.Rubriques, std::vector<int>{30});
 }
 

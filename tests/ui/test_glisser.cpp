@@ -30,12 +30,6 @@ protected:
         Relacher(Grille(), Vers);
     }
 
-    // Where the pointer rests when the menu's entry is chosen.
-    static void PointeurSur(QWidget* Widget, QPoint Point) {
-        QCursor::setPos(Widget->mapToGlobal(Point));
-        QCoreApplication::processEvents();
-    }
-
     int Avant = 0;
 };
 
@@ -249,11 +243,7 @@ TEST_F(GlisserTest, RightClickOpensTheCourseMenuAndChangesNothing) {
 }
 
 TEST_F(GlisserTest, MenuMoveFollowsThePointerUntilTheNextClick) {
-    Appuyer(Maths(), QPoint(19, 10), {}, Qt::RightButton);
-    Relacher(Maths(), QPoint(19, 10), Qt::RightButton);
-    Table->PPMCours->close(); // as a menu does before running its entry
-    PointeurSur(Maths(), QPoint(19, 10));
-    Table->findChild<QAction*>(QStringLiteral("Deplacer1"))->trigger();
+    MenuSur("MCC1Lundi40Maths", "Deplacer1");
     EXPECT_EQ(Table->ProfAffiche(), "P1");
     Bouger(Grille(), DansCellule(3, 36)); // no button is down
     EXPECT_EQ(Bloc("MCC1Lundi40Mathsx")->pos(), QPoint(158, 78));
@@ -269,11 +259,7 @@ TEST_F(GlisserTest, MenuMoveFollowsThePointerUntilTheNextClick) {
 }
 
 TEST_F(GlisserTest, MenuDuplicateCopiesTheCourse) {
-    Appuyer(Maths(), QPoint(19, 10), {}, Qt::RightButton);
-    Relacher(Maths(), QPoint(19, 10), Qt::RightButton);
-    Table->PPMCours->close(); // as a menu does before running its entry
-    PointeurSur(Maths(), QPoint(19, 10));
-    Table->findChild<QAction*>(QStringLiteral("Dupliquer1"))->trigger();
+    MenuSur("MCC1Lundi40Maths", "Dupliquer1");
     Bouger(Grille(), DansCellule(3, 36));
     Appuyer(Grille(), DansCellule(3, 36));
     Relacher(Grille(), DansCellule(3, 36));

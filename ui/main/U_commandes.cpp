@@ -15,6 +15,7 @@
 #include "ui_princ.h"
 
 #include <QCursor>
+#include <QProgressDialog>
 
 namespace {
 
@@ -248,7 +249,16 @@ void TFTable::Refaire1Click() {
 }
 
 void TFTable::Automatique1Click() {
-    Automate->PlacementAutomatique();
+    {
+        // The pass lets the window repaint now and then; the modal dialog keeps every other
+        // command from starting meanwhile and pulling the collections from under it.
+        QProgressDialog Progression(QStringLiteral("Placement automatique..."), QString(), 0, 0,
+                                    this);
+        Progression.setWindowModality(Qt::ApplicationModal);
+        Progression.setMinimumDuration(0);
+        Progression.show();
+        Automate->PlacementAutomatique();
+    }
     Sauveur->Memoriser();
     RafraichirVues();
 }
