@@ -18,6 +18,16 @@ TLignes LignesExemple() {
     return DecouperLignes(Exemple());
 }
 
+// The action must fail with a file error that names the file.
+template <class Action> void AttendreErreurNommant(const std::string& Fichier, Action Faire) {
+    try {
+        Faire();
+        ADD_FAILURE() << Fichier << " : aucune erreur";
+    } catch (const EErreurFichier& e) {
+        EXPECT_NE(std::string(e.what()).find(Fichier), std::string::npos) << e.what();
+    }
+}
+
 class LectureRatee : public StockageTest {
 protected:
     // Reads the bytes over a model that is not empty, and checks the failure's whole road.
