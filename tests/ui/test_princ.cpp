@@ -175,6 +175,10 @@ TEST_F(FenetreTest, SummariesCountPlacedHoursAndFlagOverruns) {
     Table->RafraichirVues();
     EXPECT_EQ(Cellules("SGens", 2), (Textes{"Francais", "01h30", "01h00", "00h30"}));
     EXPECT_EQ(Cellules("SGcours", 1), (Textes{"C1", "01h30", "01h00", "00h30"}));
+    // A volume beyond 63h45 (one read from a file) keeps its real hours.
+    LesSeries->Trouver("S1")->FixerVolume("Anglais", 300);
+    Table->RafraichirVues();
+    EXPECT_EQ(Cellules("SGens", 3), (Textes{"Anglais", "75h00", "00h00", "75h00"}));
 }
 
 TEST_F(FenetreTest, SwitchingTheClassShowsOnlyItsBlocks) {
