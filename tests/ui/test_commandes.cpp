@@ -242,14 +242,16 @@ TEST_F(CommandesTest, HelpOpensTheCourseBlockTopic) {
 
 TEST_F(CommandesTest, SummaryGridsCarryTheirMenus) {
     auto* SGens = Controle<QTableWidget>(QStringLiteral("SGens"));
-    QContextMenuEvent Clic(QContextMenuEvent::Mouse, QPoint(20, 30));
+    QContextMenuEvent Clic(QContextMenuEvent::Mouse, QPoint(20, 30),
+                           SGens->viewport()->mapToGlobal(QPoint(20, 30)));
     QCoreApplication::sendEvent(SGens->viewport(), &Clic);
     EXPECT_TRUE(Table->PPMSerie->isVisible());
     Table->PPMSerie->close();
     ASSERT_EQ(Table->PPMSerie->actions().size(), 1);
     EXPECT_EQ(Table->PPMSerie->actions()[0]->text(), QStringLiteral("&Modifier heures de cours"));
     auto* SGcours = Controle<QTableWidget>(QStringLiteral("SGcours"));
-    QContextMenuEvent AutreClic(QContextMenuEvent::Mouse, QPoint(20, 30));
+    QContextMenuEvent AutreClic(QContextMenuEvent::Mouse, QPoint(20, 30),
+                                SGcours->viewport()->mapToGlobal(QPoint(20, 30)));
     QCoreApplication::sendEvent(SGcours->viewport(), &AutreClic);
     EXPECT_TRUE(Table->PPMProf->isVisible());
     Table->PPMProf->close();
