@@ -381,3 +381,34 @@ TEST_F(FenetreTest, ShutDownDestroysEveryGlobalObject) {
     EXPECT_EQ(Automate, nullptr);
     EXPECT_EQ(PanneauClasse.Fabrique, nullptr);
 }
+
+TEST_F(FenetreTest, ClosingANewTimetableWithYesAsksForAFileAndSavesIt) {
+    Ouvrir();
+    QTemporaryDir Dossier;
+    const QString Chemin = Dossier.path() + QStringLiteral("/nouveau.edt");
+    QStringList Proposes;
+    Table->ChoisirEnregistrement = [&](const QString& Nom) {
+        Proposes << Nom;
+        return Chemin;
+    };
+    LesSeries->AjouterSerie("S");
+    Sauveur->Memoriser();
+    Messages.Reponses = {TReponse::Oui};
+    EXPECT_TRUE(Table->close());
+    EXPECT_EQ(Proposes, QStringList{QStringLiteral("Defaut")});
+    EXPECT_TRUE(QFile::exists(Chemin));
+    EXPECT_EQ(Table->NomFichierEnregistrement, Chemin.toStdString());
+    EXPECT_EQ(Table->windowTitle(), QStringLiteral("Horalo - Emploi du temps - ") + Chemin);
+}
+
+TEST_F(FenetreTest, CancellingTheSaveDialogWhileClosingKeepsTheWindowAndTheChanges) {
+    Ouvrir();
+    Table->ChoisirEnregistrement = [](const QString&) { return QString(); };
+    LesSeries->AjouterSerie("S");
+    Sauveur->Memoriser();
+    Messages.Reponses = {TReponse::Oui};
+    EXPECT_FALSE(Table->close());
+    EXPECT_TRUE(Sauveur->Modifie);
+    EXPECT_TRUE(LesSeries->Existe("S"));
+    EXPECT_EQ(Table->NomFichierEnregistrement, "Defaut");
+}

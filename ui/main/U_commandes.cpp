@@ -57,6 +57,7 @@ void TFTable::ConstruireMenus() {
     Relier(ui->Apropos1, &TFTable::Apropos1Click);
     Relier(ui->Quitter1, &TFTable::Quitter1Click);
     Relier(ui->Enregistrer1, &TFTable::Enregistrer1Click);
+    Relier(ui->Enregistrersous1, &TFTable::Enregistrersous1Click);
 
     PPMCours = new QMenu(this);
     PPMCours->setObjectName(QStringLiteral("PPMCours"));
@@ -271,15 +272,23 @@ void TFTable::Quitter1Click() {
     close();
 }
 
-// Saving under a new name needs the save dialog, which is not part of the program yet:
-// a timetable that has no file keeps its changes and stays marked as modified.
 void TFTable::Enregistrer1Click() {
-    if (NomFichierEnregistrement == "Defaut")
+    if (NomFichierEnregistrement == "Defaut") {
+        Enregistrersous1Click();
         return;
+    }
     Sauveur->EcrireFichier(NomFichierEnregistrement);
     setWindowTitle(QStringLiteral("Horalo - Emploi du temps - ") +
                    QString::fromStdString(NomFichierEnregistrement));
     Sauveur->Reinitialiser();
+}
+
+void TFTable::Enregistrersous1Click() {
+    const QString Nom = ChoisirEnregistrement(QString::fromStdString(NomFichierEnregistrement));
+    if (Nom.isEmpty())
+        return;
+    NomFichierEnregistrement = Nom.toStdString();
+    Enregistrer1Click();
 }
 
 bool TFTable::FormCloseQuery() {
@@ -290,8 +299,9 @@ bool TFTable::FormCloseQuery() {
     case TReponse::Abandon:
         return false;
     case TReponse::Oui:
+        // A save the user cancelled in the file dialog must not lose the changes.
         Enregistrer1Click();
-        return true;
+        return !Sauveur->Modifie;
     case TReponse::Non:
         return true;
     }

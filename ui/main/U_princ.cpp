@@ -13,6 +13,7 @@
 #include "ui/main/U_application.h"
 #include "ui/main/U_blocvue.h"
 #include "ui/main/U_centrage.h"
+#include "ui/main/U_dialogues.h"
 #include "ui/main/U_glisser.h"
 #include "ui/main/U_listes.h"
 #include "ui/main/U_texteqt.h"
@@ -136,6 +137,9 @@ TFTable::TFTable(const QStringList& Arguments)
     PanneauClasse.Fabrique = FabriqueClasse.get();
     PanneauProf.Fabrique = FabriqueProf.get();
     ExecuterDuree = [](TFmodifduree& Dialogue) { return Dialogue.exec() == QDialog::Accepted; };
+    ChoisirEnregistrement = [this](const QString& Nom) {
+        return DialogueEnregistrement(this, Nom);
+    };
     FormCreate(Arguments);
 }
 

@@ -83,6 +83,7 @@ public:
     void Apropos1Click();
     void Quitter1Click();
     void Enregistrer1Click();
+    void Enregistrersous1Click();
     bool FormCloseQuery();
 
     std::int32_t DureeChoisie = 0;
@@ -100,6 +101,8 @@ public:
 
     // Runs the duration dialog; true when it ends with OK. Tests answer in its place.
     std::function<bool(TFmodifduree&)> ExecuterDuree;
+    // Runs the save dialog from the current file name; an empty name when cancelled.
+    std::function<QString(const QString&)> ChoisirEnregistrement;
 
     TF_apropos* F_apropos = nullptr;
     QMenu* PPMCours = nullptr;
