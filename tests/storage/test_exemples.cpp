@@ -32,14 +32,16 @@ std::string CheminExemple(TEcole Ecole) {
     return std::string(HORALO_EXAMPLES) + "/" + NomFichierExemple(Ecole);
 }
 
-class ExemplesTest : public ModeleTest, public ::testing::WithParamInterface<TAttendu> {
+class EcoleTest : public ModeleTest {
 protected:
-    ExemplesTest() { Automate = &Reglages; }
-    ~ExemplesTest() override { Automate = nullptr; }
+    EcoleTest() { Automate = &Reglages; }
+    ~EcoleTest() override { Automate = nullptr; }
 
     TAutomate Reglages;
     TSauveur Sauvegarde;
 };
+
+class ExemplesTest : public EcoleTest, public ::testing::WithParamInterface<TAttendu> {};
 
 TEST_P(ExemplesTest, SeChargeSansMessageEtRessembleAUneEcole) {
     const TAttendu& A = GetParam();
@@ -96,6 +98,51 @@ TEST_P(ExemplesTest, LeGenerateurEcritExactementLeFichierLivre) {
     ASSERT_FALSE(Livre.empty());
     EXPECT_TRUE(Contenu(Chemin) == Livre)
         << "regenerate the demo schools: build the target generateur and run it";
+}
+
+// The demo schools are the model at scale: once placed, every course of a class lies in
+// its teacher's grid too, nothing is left over, and no teacher holds anything else.
+TEST_P(ExemplesTest, LePlacementAutomatiqueLesRemplitDansLesDeuxGrilles) {
+    Sauvegarde.LireFichier(CheminExemple(GetParam().Ecole));
+    Reglages.PlacementAutomatique();
+    for (std::size_t c = 1; c <= LesClasses->Nombre(); ++c) {
+        const TClasse& Classe = *LesClasses->Numero(c);
+        SCOPED_TRACE(Utf8(Classe.Nom));
+        for (std::size_t m = 1; m <= Classe.Serie->Heures->Nombre(); ++m) {
+            const THeures& Matiere = *Classe.Serie->Heures->Numero(m);
+            EXPECT_EQ(Classe.CompterQuarts(Matiere.Nom), Matiere.Volume) << Utf8(Matiere.Nom);
+        }
+        for (TJour j = 0; j < NombreJours; ++j)
+            for (int s = QuartDebutGrille; s < QuartFinGrille; ++s) {
+                const auto q = static_cast<TQuart>(s);
+                const std::string Matiere = Classe.LireCase(j, q);
+                if (!Matiere.empty()) {
+                    ASSERT_EQ(LesProfs->Trouver(Classe.ProfDe(Matiere))->LireCase(j, q),
+                              Classe.Nom);
+                }
+            }
+    }
+    for (std::size_t p = 1; p <= LesProfs->Nombre(); ++p) {
+        const TProf& Prof = *LesProfs->Numero(p);
+        int Charge = 0;
+        for (std::size_t k = 1; k <= Prof.Heures->Nombre(); ++k)
+            Charge += Prof.Heures->Numero(k)->Volume;
+        int Occupes = 0;
+        for (TJour j = 0; j < NombreJours; ++j)
+            for (int s = QuartDebutGrille; s < QuartFinGrille; ++s)
+                Occupes += !Prof.CaseLibre(j, static_cast<TQuart>(s));
+        EXPECT_EQ(Occupes, Charge) << Utf8(Prof.Nom);
+    }
+}
+
+// Pins where every course of the collège goes, so that work on the speed of the grids,
+// the placement or the file cannot move one unnoticed.
+TEST_F(EcoleTest, LeCollegePlaceEstCeluiDeReference) {
+    Sauvegarde.LireFichier(CheminExemple(TEcole::College));
+    Reglages.PlacementAutomatique();
+    const std::string Chemin = Sauvegarde.Dossier + "college-place.edt";
+    Sauvegarde.EcrireFichier(Chemin);
+    EXPECT_TRUE(Contenu(Chemin) == Contenu(HORALO_TEST_DATA "/college-place.edt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
