@@ -60,23 +60,25 @@ constexpr TMatiereDemo Matieres[] = {
     {"Section européenne", 0xFFE5B4},
 };
 
-struct TVolumeDemo {
-    const char* Matiere;
-    std::uint16_t Volume; // quarter-hours a week
-};
-
 struct TSerieDemo {
     const char* Nom;
     const char* Prefixe; // class names: the prefix, then a letter or a number
     bool Lettres;
     int Classes;
-    std::vector<TVolumeDemo> Volumes;
+};
+
+// One row of a school's weekly grid: a subject's quarter-hours in each series, in the
+// order of the series (0: not taught there). The rows give the subjects' order.
+struct TLigneDemo {
+    const char* Matiere;
+    std::vector<std::uint16_t> Volumes;
 };
 
 struct TPlanDemo {
     std::uint64_t Graine;
     std::size_t Profs;
     std::vector<TSerieDemo> Series;
+    std::vector<TLigneDemo> Grille;
 };
 
 // Each series totals 25 to 32 hours a week; no subject above the 10h00 the duration
@@ -84,172 +86,54 @@ struct TPlanDemo {
 const TPlanDemo& PlanCollege() {
     static const TPlanDemo Plan{1989,
                                 35,
-                                {
-                                    {"Sixième",
-                                     "6ème ",
-                                     true,
-                                     4,
-                                     {{"Français", 18},
-                                      {"Mathématiques", 18},
-                                      {"Histoire-Géographie", 12},
-                                      {"Anglais", 16},
-                                      {"Sciences et technologie", 16},
-                                      {"Éducation physique", 16},
-                                      {"Arts plastiques", 4},
-                                      {"Éducation musicale", 4}}},
-                                    {"Cinquième",
-                                     "5ème ",
-                                     true,
-                                     4,
-                                     {{"Français", 18},
-                                      {"Mathématiques", 14},
-                                      {"Histoire-Géographie", 12},
-                                      {"Anglais", 12},
-                                      {"Espagnol", 10},
-                                      {"SVT", 6},
-                                      {"Physique-Chimie", 6},
-                                      {"Technologie", 6},
-                                      {"Éducation physique", 12},
-                                      {"Arts plastiques", 4},
-                                      {"Éducation musicale", 4}}},
-                                    {"Quatrième",
-                                     "4ème ",
-                                     true,
-                                     4,
-                                     {{"Français", 18},
-                                      {"Mathématiques", 14},
-                                      {"Histoire-Géographie", 12},
-                                      {"Anglais", 12},
-                                      {"Espagnol", 10},
-                                      {"Latin", 8},
-                                      {"SVT", 6},
-                                      {"Physique-Chimie", 6},
-                                      {"Technologie", 6},
-                                      {"Éducation physique", 12},
-                                      {"Arts plastiques", 4},
-                                      {"Éducation musicale", 4}}},
-                                    {"Troisième",
-                                     "3ème ",
-                                     true,
-                                     4,
-                                     {{"Français", 16},
-                                      {"Mathématiques", 18},
-                                      {"Histoire-Géographie", 14},
-                                      {"Anglais", 12},
-                                      {"Espagnol", 10},
-                                      {"Latin", 8},
-                                      {"SVT", 6},
-                                      {"Physique-Chimie", 6},
-                                      {"Technologie", 6},
-                                      {"Éducation physique", 12},
-                                      {"Arts plastiques", 4},
-                                      {"Éducation musicale", 4}}},
-                                }};
+                                {{"Sixième", "6ème ", true, 4},
+                                 {"Cinquième", "5ème ", true, 4},
+                                 {"Quatrième", "4ème ", true, 4},
+                                 {"Troisième", "3ème ", true, 4}},
+                                {{"Français", {18, 18, 18, 16}},
+                                 {"Mathématiques", {18, 14, 14, 18}},
+                                 {"Histoire-Géographie", {12, 12, 12, 14}},
+                                 {"Anglais", {16, 12, 12, 12}},
+                                 {"Espagnol", {0, 10, 10, 10}},
+                                 {"Latin", {0, 0, 8, 8}},
+                                 {"Sciences et technologie", {16, 0, 0, 0}},
+                                 {"SVT", {0, 6, 6, 6}},
+                                 {"Physique-Chimie", {0, 6, 6, 6}},
+                                 {"Technologie", {0, 6, 6, 6}},
+                                 {"Éducation physique", {16, 12, 12, 12}},
+                                 {"Arts plastiques", {4, 4, 4, 4}},
+                                 {"Éducation musicale", {4, 4, 4, 4}}}};
     return Plan;
 }
 
 const TPlanDemo& PlanLycee() {
-    const std::vector<TVolumeDemo> Seconde = {{"Français", 16},
-                                              {"Mathématiques", 16},
-                                              {"Histoire-Géographie", 12},
-                                              {"Anglais", 12},
-                                              {"Espagnol", 10},
-                                              {"Physique-Chimie", 12},
-                                              {"SVT", 6},
-                                              {"Éducation physique", 8},
-                                              {"SES", 6},
-                                              {"EMC", 2},
-                                              {"Accompagnement personnalisé", 8}};
-    std::vector<TVolumeDemo> Europeenne = Seconde;
-    Europeenne.push_back({"Section européenne", 8});
     static const TPlanDemo Plan{2024,
                                 150,
-                                {
-                                    {"Seconde", "2nde ", false, 20, Seconde},
-                                    {"Seconde européenne", "2nde Euro ", false, 4, Europeenne},
-                                    {"Première S",
-                                     "1ère S",
-                                     false,
-                                     8,
-                                     {{"Français", 16},
-                                      {"Histoire-Géographie", 16},
-                                      {"Anglais", 10},
-                                      {"Espagnol", 8},
-                                      {"Éducation physique", 8},
-                                      {"Mathématiques", 16},
-                                      {"Physique-Chimie", 12},
-                                      {"SVT", 12},
-                                      {"EMC", 2},
-                                      {"TPE", 8}}},
-                                    {"Première ES",
-                                     "1ère ES",
-                                     false,
-                                     6,
-                                     {{"Français", 16},
-                                      {"Histoire-Géographie", 16},
-                                      {"Anglais", 10},
-                                      {"Espagnol", 8},
-                                      {"Éducation physique", 8},
-                                      {"Mathématiques", 12},
-                                      {"SES", 20},
-                                      {"Sciences", 6},
-                                      {"EMC", 2},
-                                      {"TPE", 8}}},
-                                    {"Première L",
-                                     "1ère L",
-                                     false,
-                                     4,
-                                     {{"Français", 24},
-                                      {"Histoire-Géographie", 16},
-                                      {"Anglais", 12},
-                                      {"Espagnol", 10},
-                                      {"Éducation physique", 8},
-                                      {"Littérature", 8},
-                                      {"Latin", 12},
-                                      {"Sciences", 6},
-                                      {"EMC", 2},
-                                      {"TPE", 8}}},
-                                    {"Terminale S",
-                                     "Tle S",
-                                     false,
-                                     8,
-                                     {{"Philosophie", 12},
-                                      {"Histoire-Géographie", 10},
-                                      {"Anglais", 8},
-                                      {"Espagnol", 8},
-                                      {"Éducation physique", 8},
-                                      {"Mathématiques", 24},
-                                      {"Physique-Chimie", 20},
-                                      {"SVT", 24},
-                                      {"EMC", 2},
-                                      {"Accompagnement personnalisé", 8}}},
-                                    {"Terminale ES",
-                                     "Tle ES",
-                                     false,
-                                     6,
-                                     {{"Philosophie", 16},
-                                      {"Histoire-Géographie", 16},
-                                      {"Anglais", 10},
-                                      {"Espagnol", 8},
-                                      {"Éducation physique", 8},
-                                      {"Mathématiques", 16},
-                                      {"SES", 24},
-                                      {"EMC", 2},
-                                      {"Accompagnement personnalisé", 8}}},
-                                    {"Terminale L",
-                                     "Tle L",
-                                     false,
-                                     4,
-                                     {{"Philosophie", 32},
-                                      {"Histoire-Géographie", 16},
-                                      {"Anglais", 12},
-                                      {"Espagnol", 10},
-                                      {"Éducation physique", 8},
-                                      {"Littérature", 8},
-                                      {"Latin", 12},
-                                      {"EMC", 2},
-                                      {"Accompagnement personnalisé", 8}}},
-                                }};
+                                {{"Seconde", "2nde ", false, 20},
+                                 {"Seconde européenne", "2nde Euro ", false, 4},
+                                 {"Première S", "1ère S", false, 8},
+                                 {"Première ES", "1ère ES", false, 6},
+                                 {"Première L", "1ère L", false, 4},
+                                 {"Terminale S", "Tle S", false, 8},
+                                 {"Terminale ES", "Tle ES", false, 6},
+                                 {"Terminale L", "Tle L", false, 4}},
+                                {{"Français", {16, 16, 16, 16, 24, 0, 0, 0}},
+                                 {"Philosophie", {0, 0, 0, 0, 0, 12, 16, 32}},
+                                 {"Mathématiques", {16, 16, 16, 12, 0, 24, 16, 0}},
+                                 {"Histoire-Géographie", {12, 12, 16, 16, 16, 10, 16, 16}},
+                                 {"Anglais", {12, 12, 10, 10, 12, 8, 10, 12}},
+                                 {"Espagnol", {10, 10, 8, 8, 10, 8, 8, 10}},
+                                 {"Physique-Chimie", {12, 12, 12, 0, 0, 20, 0, 0}},
+                                 {"SVT", {6, 6, 12, 0, 0, 24, 0, 0}},
+                                 {"SES", {6, 6, 0, 20, 0, 0, 24, 0}},
+                                 {"Sciences", {0, 0, 0, 6, 6, 0, 0, 0}},
+                                 {"Littérature", {0, 0, 0, 0, 8, 0, 0, 8}},
+                                 {"Latin", {0, 0, 0, 0, 12, 0, 0, 12}},
+                                 {"Section européenne", {0, 8, 0, 0, 0, 0, 0, 0}},
+                                 {"Éducation physique", {8, 8, 8, 8, 8, 8, 8, 8}},
+                                 {"EMC", {2, 2, 2, 2, 2, 2, 2, 2}},
+                                 {"Accompagnement personnalisé", {8, 8, 0, 0, 0, 8, 8, 8}},
+                                 {"TPE", {0, 0, 8, 8, 8, 0, 0, 0}}}};
     return Plan;
 }
 
@@ -337,37 +221,36 @@ void RepartirProfs(std::vector<TBesoin>& Besoins, std::size_t Profs) {
 }
 
 void ConstruireSeries(const TPlanDemo& Plan) {
-    for (const TSerieDemo& s : Plan.Series) {
-        TSerie* Serie = LesSeries->AjouterSerie(Ansi(s.Nom));
-        for (const TVolumeDemo& v : s.Volumes) {
-            const std::string Matiere = Ansi(v.Matiere);
-            Serie->FixerVolume(Matiere, v.Volume);
-            Serie->Heures->Trouver(Matiere)->Couleur = CouleurMatiere(Matiere);
-        }
+    for (std::size_t k = 0; k < Plan.Series.size(); ++k) {
+        TSerie* Serie = LesSeries->AjouterSerie(Ansi(Plan.Series[k].Nom));
+        for (const TLigneDemo& Ligne : Plan.Grille)
+            if (Ligne.Volumes.at(k) > 0) {
+                const std::string Matiere = Ansi(Ligne.Matiere);
+                Serie->FixerVolume(Matiere, Ligne.Volumes[k]);
+                Serie->Heures->Trouver(Matiere)->Couleur = CouleurMatiere(Matiere);
+            }
     }
 }
 
-// Classes in series order; the subjects' needs in order of first appearance.
+// Classes in series order; one need per subject of the grid.
 std::vector<TBesoin> ConstruireClasses(const TPlanDemo& Plan) {
     std::vector<TBesoin> Besoins;
-    for (const TSerieDemo& s : Plan.Series)
+    for (const TLigneDemo& Ligne : Plan.Grille)
+        Besoins.push_back(TBesoin{Ansi(Ligne.Matiere), {}, 0, 0});
+    for (std::size_t k = 0; k < Plan.Series.size(); ++k) {
+        const TSerieDemo& s = Plan.Series[k];
         for (int n = 0; n < s.Classes; ++n) {
             const std::string Suffixe =
                 s.Lettres ? std::string(1, static_cast<char>('A' + n)) : std::to_string(n + 1);
             const std::string Classe = Ansi(s.Prefixe) + Suffixe;
             LesClasses->AjouterClasse(Classe, Ansi(s.Nom));
-            for (const TVolumeDemo& v : s.Volumes) {
-                const std::string Matiere = Ansi(v.Matiere);
-                TBesoin* Besoin = nullptr;
-                for (TBesoin& b : Besoins)
-                    if (b.Matiere == Matiere)
-                        Besoin = &b;
-                if (!Besoin)
-                    Besoin = &Besoins.emplace_back(TBesoin{Matiere, {}, 0, 0});
-                Besoin->Classes.emplace_back(Classe, v.Volume);
-                Besoin->Total += v.Volume;
-            }
+            for (std::size_t m = 0; m < Plan.Grille.size(); ++m)
+                if (const std::uint16_t Volume = Plan.Grille[m].Volumes[k]) {
+                    Besoins[m].Classes.emplace_back(Classe, Volume);
+                    Besoins[m].Total += Volume;
+                }
         }
+    }
     return Besoins;
 }
 
