@@ -196,8 +196,8 @@ struct TBesoin {
     std::size_t Profs = 0;
 };
 
-// Enough teachers for nobody to pass 18h00, then the extra ones go where the average
-// load is highest, until the school has its number.
+// Enough teachers for each subject to average at most 18h00, then the extra ones go where
+// the average load is highest, until the school has its number.
 void RepartirProfs(std::vector<TBesoin>& Besoins, std::size_t Profs) {
     constexpr long ChargeMax = 72;
     std::size_t Somme = 0;
