@@ -1,5 +1,8 @@
 #include "model/U_acteur.h"
 
+#include "model/U_messages.h"
+#include "model/U_texte.h"
+
 #include <algorithm>
 
 std::string NomDeComposant(const std::string& Texte) {
@@ -153,4 +156,33 @@ void TActeur::Dessiner(ICanevas& Image) const {
 
 void TActeur::DessinerTitre(ICanevas& Image, const std::string& Titre) const {
     Image.Texte(10, 5, Titre);
+}
+
+void TActeur::PlacerPartenaire(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom,
+                               const TLesHeures& Liste, TPanneau& Panneau) {
+    if (Nom.empty()) {
+        TActeur::PlacerPlage(Jour, Debut, Fin, Nom);
+        return;
+    }
+    if (!PlageDansGrille(Jour, Debut, Fin))
+        return;
+    const THeures* Entree = Liste.Trouver(Nom);
+    if (!Entree) {
+        Messages().Message(Nom + Ansi(" est inexistante pour ") + this->Nom);
+        return;
+    }
+    TActeur::PlacerPlage(Jour, Debut, Fin, Nom);
+    CreerBloc(Jour, Debut, Fin, Nom, Panneau, Entree->Couleur);
+}
+
+void TActeur::AfficherBlocsSelon(bool Visible_, const TLesHeures& Liste) {
+    TActeur::AfficherBlocs(Visible_);
+    for (auto& Jour : Cases)
+        for (TCase& c : Jour) {
+            if (!c.Bloc)
+                continue;
+            if (const THeures* Entree = Liste.Trouver(c.Contenu))
+                c.Bloc->FixerCouleur(Entree->Couleur);
+            c.Bloc->FixerVisible(Visible);
+        }
 }

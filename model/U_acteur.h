@@ -2,6 +2,7 @@
 // An actor (class or teacher) and its weekly grid of quarter-hours.
 #include "model/U_base.h"
 #include "model/U_bloc.h"
+#include "model/U_heures.h"
 #include "model/U_types.h"
 
 struct TCase {
@@ -44,6 +45,12 @@ protected:
     void CreerBloc(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom, TPanneau& Panneau,
                    TCouleur Couleur);
     void DessinerTitre(ICanevas& Image, const std::string& Titre) const;
+    // Places a run of a partner listed in Liste, with its block in the partner's colour;
+    // a partner missing from the list is reported and nothing is placed.
+    void PlacerPartenaire(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom,
+                          const TLesHeures& Liste, TPanneau& Panneau);
+    // Shows or hides every block, in the colour Liste gives its partner (kept when absent).
+    void AfficherBlocsSelon(bool Visible, const TLesHeures& Liste);
 
     TCase Cases[NombreJours][QuartsParJour];
 };

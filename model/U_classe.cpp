@@ -77,31 +77,11 @@ void TClasse::AssocierProf(const std::string& Matiere, const std::string& NomPro
 }
 
 void TClasse::PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom) {
-    if (Nom.empty()) {
-        TActeur::PlacerPlage(Jour, Debut, Fin, Nom);
-        return;
-    }
-    if (!PlageDansGrille(Jour, Debut, Fin))
-        return;
-    const THeures* Entree = Serie->Heures->Trouver(Nom);
-    if (!Entree) {
-        Messages().Message(Nom + Ansi(" est inexistante pour ") + this->Nom);
-        return;
-    }
-    TActeur::PlacerPlage(Jour, Debut, Fin, Nom);
-    CreerBloc(Jour, Debut, Fin, Nom, PanneauClasse, Entree->Couleur);
+    PlacerPartenaire(Jour, Debut, Fin, Nom, *Serie->Heures, PanneauClasse);
 }
 
 void TClasse::AfficherBlocs(bool Visible_) {
-    TActeur::AfficherBlocs(Visible_);
-    for (auto& Jour : Cases)
-        for (TCase& c : Jour) {
-            if (!c.Bloc)
-                continue;
-            if (const THeures* Entree = Serie->Heures->Trouver(c.Contenu))
-                c.Bloc->FixerCouleur(Entree->Couleur);
-            c.Bloc->FixerVisible(Visible);
-        }
+    AfficherBlocsSelon(Visible_, *Serie->Heures);
 }
 
 bool TClasse::PlageLibre(const std::string& Nom, TJour Jour, TQuart Debut, TQuart Fin) const {

@@ -1,9 +1,7 @@
 #include "model/U_prof.h"
 
 #include "model/U_classe.h"
-#include "model/U_messages.h"
 #include "model/U_serie.h"
-#include "model/U_texte.h"
 
 #include <algorithm>
 
@@ -47,32 +45,12 @@ void TProf::Charger(const TLignes& Lignes, std::size_t& Position) {
 }
 
 void TProf::PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom) {
-    if (Nom.empty()) {
-        TActeur::PlacerPlage(Jour, Debut, Fin, Nom);
-        return;
-    }
-    if (!PlageDansGrille(Jour, Debut, Fin))
-        return;
-    const THeures* Entree = Heures->Trouver(Nom);
-    if (!Entree) {
-        Messages().Message(Nom + Ansi(" est inexistante pour ") + this->Nom);
-        return;
-    }
-    TActeur::PlacerPlage(Jour, Debut, Fin, Nom);
-    CreerBloc(Jour, Debut, Fin, Nom, PanneauProf, Entree->Couleur);
+    PlacerPartenaire(Jour, Debut, Fin, Nom, *Heures, PanneauProf);
 }
 
 void TProf::AfficherBlocs(bool Visible_) {
-    TActeur::AfficherBlocs(Visible_);
-    for (auto& Jour : Cases)
-        for (TCase& c : Jour) {
-            if (!c.Bloc)
-                continue;
-            // A run whose class left the list keeps the colour it had.
-            if (const THeures* Entree = Heures->Trouver(c.Contenu))
-                c.Bloc->FixerCouleur(Entree->Couleur);
-            c.Bloc->FixerVisible(Visible);
-        }
+    // A run whose class left the list keeps the colour it had.
+    AfficherBlocsSelon(Visible_, *Heures);
 }
 
 bool TProf::PlageLibre(const std::string& Nom, TJour Jour, TQuart Debut, TQuart Fin) const {
