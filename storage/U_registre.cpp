@@ -40,7 +40,7 @@ QByteArray PaquetMime() {
         "</mime-info>\n");
 }
 
-// The program as one quoted argument, as the Desktop Entry specification asks: inside the
+// The program as one quoted argument, as desktop entries require: inside the
 // quotes '"', '`', '$' and '\' take a backslash, '%' doubles; the value as a whole then
 // escapes its backslashes and control characters.
 QString LigneExec(const QString& Programme) {
