@@ -21,7 +21,7 @@ horalo_install_missing() {
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
     horalo_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    horalo_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    horalo_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 }
 
 # horalo_build DIR TYPE [extra cmake arguments...]
