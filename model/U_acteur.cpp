@@ -106,6 +106,13 @@ void TActeur::EffacerPlage(TJour Jour, TQuart Debut, bool LibererBloc) {
     }
 }
 
+void TActeur::EffacerPlagesDe(const std::string& Nom) {
+    for (TJour d = 0; d < NombreJours; ++d)
+        for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s)
+            if (Case(d, static_cast<TQuart>(s)).Contenu == Nom)
+                EffacerPlage(d, static_cast<TQuart>(s), true);
+}
+
 void TActeur::CreerBloc(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom,
                         TPanneau& Panneau, TCouleur Couleur) {
     constexpr int CW = TGrilleVue::LargeurColonne;

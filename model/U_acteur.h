@@ -28,6 +28,8 @@ public:
     // Clears the run from Debut on. Without LibererBloc the block survives, detached:
     // whoever took it with BlocDe beforehand now owns it.
     void EffacerPlage(TJour Jour, TQuart Debut, bool LibererBloc);
+    // Clears every run of that name, with its blocks.
+    void EffacerPlagesDe(const std::string& Nom);
 
     // Only runs of 08h00..19h45 on Monday..Saturday can be placed.
     static bool PlageDansGrille(TJour Jour, int Debut, int Fin);

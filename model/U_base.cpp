@@ -10,9 +10,11 @@ const std::string& LireLigne(const TLignes& Lignes, std::size_t& Position) {
 
 bool TexteEntier(const std::string& Texte, std::int32_t& Valeur) {
     std::size_t i = 0;
-    const bool Negatif = !Texte.empty() && Texte[0] == '-';
-    if (!Texte.empty() && (Texte[0] == '-' || Texte[0] == '+'))
-        i = 1;
+    while (i < Texte.size() && Texte[i] == ' ')
+        ++i;
+    const bool Negatif = i < Texte.size() && Texte[i] == '-';
+    if (i < Texte.size() && (Texte[i] == '-' || Texte[i] == '+'))
+        ++i;
     if (i == Texte.size() || Texte.size() - i > 11)
         return false;
     std::int64_t v = 0;

@@ -17,7 +17,8 @@ public:
 
 const std::string& LireLigne(const TLignes& Lignes, std::size_t& Position);
 std::int32_t LireEntier(const TLignes& Lignes, std::size_t& Position);
-// Plain decimal as written: optional sign, digits, within 32 bits.
+// Decimal as the program converts it everywhere: leading blanks, an optional sign, then
+// digits only, within 32 bits.
 bool TexteEntier(const std::string& Texte, std::int32_t& Valeur);
 
 class TBase {

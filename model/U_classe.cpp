@@ -67,10 +67,7 @@ void TClasse::AssocierProf(const std::string& Matiere, const std::string& NomPro
     if (Ancien && !Messages().Confirmer(Ansi(
                       "Un professeur est déjà associé à cette classe. Changer de professeur?")))
         return;
-    for (TJour d = 0; d < NombreJours; ++d)
-        for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s)
-            if (Case(d, static_cast<TQuart>(s)).Contenu == Matiere)
-                EffacerPlage(d, static_cast<TQuart>(s), true);
+    EffacerPlagesDe(Matiere);
     if (Ancien)
         Ancien->FixerVolumeClasse(Nom, 0);
     Entree->FixerProf(Nouveau);

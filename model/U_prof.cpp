@@ -25,6 +25,16 @@ TProf::~TProf() {
                     Classe->EffacerPlage(d, static_cast<TQuart>(s), true);
             }
     }
+    // A class may hold runs of this teacher that its grid lacks (a file may name a teacher
+    // who does not list the class): a run without teacher could never be read back.
+    if (LesClasses)
+        for (std::size_t P = 1; P <= LesClasses->Nombre(); ++P) {
+            TClasse* Classe = LesClasses->Numero(P);
+            const TProfMatiere* Entree =
+                Classe->Matieres ? Classe->Matieres->Trouver(Matiere) : nullptr;
+            if (Entree && Entree->Prof() == this)
+                Classe->EffacerPlagesDe(Matiere);
+        }
     // No class entry may keep reaching a deleted teacher: they become entries without one.
     for (TProfMatiere* Lien : Liens)
         Lien->FProf = nullptr;
@@ -84,10 +94,7 @@ void TProf::FixerVolumeClasse(const std::string& NomClasse, std::uint16_t Volume
         Entree->Volume = Volume;
         return;
     }
-    for (TJour d = 0; d < NombreJours; ++d)
-        for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s)
-            if (Case(d, static_cast<TQuart>(s)).Contenu == NomClasse)
-                EffacerPlage(d, static_cast<TQuart>(s), true);
+    EffacerPlagesDe(NomClasse);
     Heures->Supprimer(NomClasse);
 }
 

@@ -6,13 +6,14 @@ TLesSeries* LesSeries = nullptr;
 
 TSerie::TSerie(std::string Nom) : TBase(std::move(Nom)), Heures(std::make_unique<TLesHeures>()) {}
 
-// Deleting a series deletes its classes, and with them their courses.
+// Deleting a series deletes its classes, and with them their courses. Only the classes
+// that follow this very series: a refused duplicate of a series' name owns none.
 TSerie::~TSerie() {
     if (LesClasses) {
         std::size_t P = 1;
         while (P <= LesClasses->Nombre()) {
             const TClasse* Classe = LesClasses->Numero(P);
-            if (Classe->Serie && Classe->Serie->Nom == Nom)
+            if (Classe->Serie == this)
                 LesClasses->Supprimer(Classe->Nom);
             else
                 ++P;

@@ -225,16 +225,36 @@ std::optional<TContenu> Analyser(std::string_view Texte) {
     return Contenu;
 }
 
-// A missing, unreadable or damaged file reads as an empty registry.
-TContenu LireContenu(const QString& Fichier) {
+// A missing, unreadable or damaged file reads as an empty registry; Abime tells the last
+// two apart from a missing one.
+TContenu LireContenu(const QString& Fichier, bool* Abime = nullptr) {
     QFile f(Fichier);
+    if (Abime)
+        *Abime = QFileInfo(Fichier).isFile();
     if (!f.open(QIODevice::ReadOnly) || f.size() > TailleMax)
         return {};
     const QByteArray Octets = f.read(TailleMax + 1);
     if (Octets.size() > TailleMax)
         return {};
-    return Analyser(std::string_view(Octets.constData(), static_cast<std::size_t>(Octets.size())))
-        .value_or(TContenu{});
+    auto Contenu =
+        Analyser(std::string_view(Octets.constData(), static_cast<std::size_t>(Octets.size())));
+    if (Abime)
+        *Abime = !Contenu;
+    return Contenu.value_or(TContenu{});
+}
+
+// What a write starts from. A file that cannot be read is first put aside under a name of
+// its own, so that the user's values can still be recovered from it.
+TContenu LireAvantEcriture(const QString& Fichier) {
+    bool Abime = false;
+    TContenu Contenu = LireContenu(Fichier, &Abime);
+    if (Abime) {
+        QString Cote = Fichier + QStringLiteral(".damaged");
+        for (int n = 2; QFile::exists(Cote); ++n)
+            Cote = Fichier + QStringLiteral(".damaged.%1").arg(n);
+        QFile::rename(Fichier, Cote);
+    }
+    return Contenu;
 }
 
 std::string Formater(const TContenu& Contenu) {
@@ -275,7 +295,7 @@ bool EcrireContenu(const QString& Fichier, const TContenu& Contenu) {
 // Reads the file, replaces or adds the value in the open key (created again if someone
 // removed it meanwhile), and writes the file back.
 bool EcrireValeur(const QString& Fichier, const std::string& Chemin, TValeur Nouvelle) {
-    TContenu Contenu = LireContenu(Fichier);
+    TContenu Contenu = LireAvantEcriture(Fichier);
     TCle* Cle = TrouverCle(Contenu, Chemin);
     if (!Cle) {
         Contenu.push_back(TCle{Chemin, {}});
@@ -312,7 +332,10 @@ bool EcrireFichierSur(const QString& Chemin, const QByteArray& Octets) {
     if (!QDir().mkpath(QFileInfo(Chemin).absolutePath()))
         return false;
     QSaveFile f(Chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(Octets) == Octets.size() && f.commit();
+    // commit() loses the errors of its own flush (QTBUG-75077): flush first, or a truncated
+    // file could replace the old one.
+    return f.open(QIODevice::WriteOnly) && f.write(Octets) == Octets.size() && f.flush() &&
+           f.commit();
 }
 
 QString TBaseRegistre::FichierUtilisateur() {
@@ -331,6 +354,7 @@ bool TBaseRegistre::OuvrirCle(const std::string& NomCle, bool Creer) {
     if (!TrouverCle(Contenu, *Normalise)) {
         if (!Creer)
             return false;
+        Contenu = LireAvantEcriture(Chemin);
         Contenu.push_back(TCle{*Normalise, {}});
         if (!EcrireContenu(Chemin, Contenu))
             return false;

@@ -148,7 +148,7 @@ void TSauveur::EcrireFichier(const std::string& Chemin) const {
     }
 }
 
-void TSauveur::LireFichier(const std::string& Chemin) {
+bool TSauveur::LireFichier(const std::string& Chemin) {
     std::string Octets;
     try {
         Octets = LireOctets(Chemin);
@@ -156,10 +156,11 @@ void TSauveur::LireFichier(const std::string& Chemin) {
         CreerCollectionsManquantes();
         throw;
     }
-    ChargerOctets(Octets, Chemin);
+    return ChargerOctets(Octets, Chemin);
 }
 
-void TSauveur::ChargerOctets(std::string_view Octets, const std::string& Chemin) {
+bool TSauveur::ChargerOctets(std::string_view Octets, const std::string& Chemin) {
+    bool Sain = true;
     try {
         const TLignes Lignes = DecouperLignes(Octets);
         if (Lignes.empty() || Lignes[0] != Magique)
@@ -177,9 +178,11 @@ void TSauveur::ChargerOctets(std::string_view Octets, const std::string& Chemin)
     } catch (const std::exception&) {
         Messages().Message(Ansi("Erreur : lors de l'ouverture de ") + Ansi(Chemin));
         ViderModele();
+        Sain = false;
     }
     if (Fenetre)
         Fenetre->RafraichirVues();
+    return Sain;
 }
 
 void TSauveur::ViderModele() {
@@ -202,15 +205,23 @@ void TSauveur::Memoriser() {
         return;
     const std::int8_t Max = Niveaux();
     const auto Suivant = static_cast<std::int8_t>(Courant % Max + 1);
-    // The counters move only once the snapshot really holds the state.
+    // The counters move only once the snapshot really holds the state; until then the
+    // state in force is one no snapshot holds.
+    EtatNonMemorise = true;
     EcrireFichier(NomInstantane(Suivant));
+    EtatNonMemorise = false;
     Courant = Suivant;
     NbAnnuler = static_cast<std::int8_t>(std::min(Max - 1, NbAnnuler + 1));
     NbRefaire = 0;
 }
 
 void TSauveur::Annuler() {
-    if (PeutAnnuler())
+    if (!PeutAnnuler())
+        return;
+    // A change whose snapshot failed is undone by the last state recorded, not the one before.
+    if (EtatNonMemorise)
+        Restaurer(Courant, 0);
+    else
         Restaurer(static_cast<std::int8_t>(Courant > 1 ? Courant - 1 : Niveaux()), -1);
 }
 
@@ -219,7 +230,7 @@ void TSauveur::Refaire() {
         Restaurer(static_cast<std::int8_t>(Courant % Niveaux() + 1), +1);
 }
 
-// Sens is -1 for an undo, +1 for a redo.
+// Sens is -1 for an undo, +1 for a redo, 0 to bring the current snapshot back.
 void TSauveur::Restaurer(std::int8_t Numero, int Sens) {
     const std::string Chemin = NomInstantane(Numero);
     // Read before anything is emptied: an unreadable snapshot must not cost the timetable.
@@ -228,6 +239,7 @@ void TSauveur::Restaurer(std::int8_t Numero, int Sens) {
     const std::string Prof = Fenetre ? Fenetre->ProfAffiche() : std::string();
     ViderModele();
     Courant = Numero;
+    EtatNonMemorise = false;
     ChargerOctets(Octets, Chemin);
     const int Plafond = Niveaux() - 1;
     NbAnnuler = static_cast<std::int8_t>(std::clamp(NbAnnuler + Sens, 0, Plafond));
@@ -239,6 +251,7 @@ void TSauveur::Restaurer(std::int8_t Numero, int Sens) {
 void TSauveur::Reinitialiser() {
     Courant = 0;
     Modifie = false;
+    EtatNonMemorise = false;
     // As at creation: the next undo can only reach snapshots of the new history.
     NbAnnuler = -1;
     NbRefaire = 0;

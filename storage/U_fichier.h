@@ -31,10 +31,11 @@ public:
     // Throws EErreurFichier when the file cannot be read (the model is left as it was, or
     // created empty when there was none, and the views are not refreshed). A damaged file
     // shows the open-failure message and leaves an empty model. Once the file is read, ends
-    // with the window's RafraichirVues whether its content was sound or not.
-    void LireFichier(const std::string& Chemin);
+    // with the window's RafraichirVues whether its content was sound or not. False when it
+    // was not: the model is then empty.
+    bool LireFichier(const std::string& Chemin);
     // LireFichier once the bytes are in memory: Chemin only names the file in the message.
-    void ChargerOctets(std::string_view Octets, const std::string& Chemin);
+    bool ChargerOctets(std::string_view Octets, const std::string& Chemin);
     void ViderModele();
 
     // Marks the timetable modified and records a snapshot; throws EErreurFichier when the
@@ -44,7 +45,9 @@ public:
     // the history then stay as they were.
     void Annuler();
     void Refaire();
-    bool PeutAnnuler() const { return Actif && NbAnnuler > 0; }
+    bool PeutAnnuler() const {
+        return Actif && (NbAnnuler > 0 || (EtatNonMemorise && Courant > 0));
+    }
     bool PeutRefaire() const { return Actif && NbRefaire > 0; }
     void Reinitialiser();
     std::string NomInstantane(int N) const; // Dossier + "horalo" + N + ".edt"
@@ -62,7 +65,8 @@ public:
 private:
     std::int8_t Niveaux() const;
     void Restaurer(std::int8_t Numero, int Sens);
-    bool DossierPropre = false; // created by this instance, so removed with it
+    bool DossierPropre = false;    // created by this instance, so removed with it
+    bool EtatNonMemorise = false;  // the last change's snapshot could not be written
 };
 
 extern TSauveur* Sauveur;

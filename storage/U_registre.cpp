@@ -108,19 +108,18 @@ bool MemeContenu(const QString& Chemin, const QByteArray& Octets) {
 }
 
 // The desktop reads the mime database, not the packages: rebuild it when the package
-// changed or the database is missing. Best effort, bounded, never reported.
+// changed or the database is missing. Best effort, never reported, and never waited for:
+// the window must not wait on it at start-up.
 void MettreAJourBaseMime(const QString& DossierMime) {
     const QString Outil = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
     if (Outil.isEmpty())
         return;
     QProcess Processus;
-    Processus.setProcessChannelMode(QProcess::MergedChannels);
+    Processus.setProgram(Outil);
+    Processus.setArguments({DossierMime});
     Processus.setStandardOutputFile(QProcess::nullDevice());
-    Processus.start(Outil, {DossierMime});
-    if (!Processus.waitForFinished(3000)) {
-        Processus.kill();
-        Processus.waitForFinished(1000);
-    }
+    Processus.setStandardErrorFile(QProcess::nullDevice());
+    Processus.startDetached();
 }
 
 } // namespace

@@ -138,6 +138,18 @@ TEST_F(Acteurs, DeletingATeacherClearsItsCoursesInEveryClass) {
     EXPECT_EQ(LesClasses->Trouver("C1")->CompterQuarts("Francais"), 4);
 }
 
+// A class run naming a teacher who does not list the class is in no teacher grid; deleting
+// that teacher must still clear it, or the run would be saved without teacher.
+TEST_F(Acteurs, DeletingATeacherClearsTheRunsOfClassesItDoesNotList) {
+    ConstruireEcole();
+    LesClasses->AjouterClasse("C2", "S1")->AssocierProf("Maths", "P1");
+    TClasse* C2 = LesClasses->Trouver("C2");
+    C2->PlacerPlage(0, 40, 43, "Maths");
+    ASSERT_EQ(LesProfs->Trouver("P1")->CompterQuarts("C2"), 0);
+    LesProfs->Supprimer("P1");
+    EXPECT_EQ(C2->CompterQuarts("Maths"), 0);
+}
+
 // A deleted teacher must never be reached through a class entry: the entry stays,
 // without teacher, and every later use of it (placement test, save, deletion) is safe.
 TEST_F(Acteurs, ClassEntriesOfADeletedTeacherBecomeEntriesWithoutTeacher) {
@@ -183,6 +195,11 @@ TEST_F(Acteurs, DeletingASeriesDeletesItsClassesOnly) {
     LesSeries->AjouterSerie("Vide");
     LesSeries->Supprimer("Vide");
     EXPECT_EQ(LesClasses->Nombre(), 3);
+
+    // A series refused for its taken name owns no class: nothing of S1 goes with it.
+    EXPECT_EQ(LesSeries->AjouterSerie("S1"), nullptr);
+    EXPECT_EQ(LesClasses->Nombre(), 3);
+    EXPECT_EQ(LesClasses->Trouver("C1")->CompterQuarts("Maths"), 4);
 
     LesSeries->Supprimer("S1");
     EXPECT_EQ(LesClasses->Nombre(), 0);

@@ -1,5 +1,7 @@
 #include "model/U_heures.h"
 
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -105,5 +107,21 @@ TEST(Collection, NegativeColoursAndBadNumbersAreHandled) {
         TLesHeures Autre;
         std::size_t p = 0;
         EXPECT_THROW(Autre.Charger(Abimee, p), ELectureArchive) << Abimee.size();
+    }
+}
+
+TEST(Collection, NumbersTakeLeadingBlanksAndASignLikeEveryConversion) {
+    struct TCas {
+        const char* Texte;
+        bool Lu;
+        std::int32_t Valeur;
+    };
+    for (const TCas& c : {TCas{" 1", true, 1}, TCas{"  -12", true, -12}, TCas{"+7", true, 7},
+                          TCas{"-2147483648", true, INT32_MIN}, TCas{"1 ", false, 0},
+                          TCas{" ", false, 0}, TCas{"- 1", false, 0}, TCas{"", false, 0},
+                          TCas{"2147483648", false, 0}}) {
+        std::int32_t v = 0;
+        EXPECT_EQ(TexteEntier(c.Texte, v), c.Lu) << c.Texte;
+        EXPECT_EQ(v, c.Valeur) << c.Texte;
     }
 }

@@ -177,10 +177,25 @@ TEST_F(HistoriqueTest, UnInstantaneImpossibleAEcrireNeDeplaceRien) {
 
     EXPECT_TRUE(Sauveur_->Modifie);
     VerifierCompteurs(2, 1, 0);
+    // The first undo brings back the last recorded state, not the one before it.
+    ASSERT_TRUE(Sauveur_->PeutAnnuler());
+    Sauveur_->Annuler();
+    EXPECT_EQ(Etat(), 2);
+    VerifierCompteurs(2, 1, 0);
     Sauveur_->Annuler();
     EXPECT_EQ(Etat(), 1);
     Sauveur_->Refaire();
     EXPECT_EQ(Etat(), 2);
+}
+
+TEST_F(HistoriqueTest, UneSeuleEtapeDontLInstantaneAEchoueSAnnuleAussi) {
+    Changer(1);
+    QDir().mkpath(QString::fromStdString(Sauveur_->NomInstantane(2)));
+    EXPECT_THROW(Changer(2), EErreurFichier);
+    ASSERT_TRUE(Sauveur_->PeutAnnuler());
+    Sauveur_->Annuler();
+    EXPECT_EQ(Etat(), 1);
+    EXPECT_FALSE(Sauveur_->PeutAnnuler());
 }
 
 TEST_F(HistoriqueTest, UnInstantaneIllibleNeCouteNiLeModeleNiLAffichage) {

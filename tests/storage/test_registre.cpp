@@ -4,6 +4,8 @@
 #include "tests/support/MessagesScriptes.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -228,7 +230,11 @@ TEST_F(AssociationTest, DeclaresTheTypeAndOpensItWithTheProgram) {
     EXPECT_TRUE(Lignes.contains("MimeType=application/x-horalo-edt;"));
     EXPECT_TRUE(Lignes.contains("Icon=horalo"));
     EXPECT_TRUE(Lignes.contains("Type=Application"));
+    // The database is rebuilt in the background: the start-up does not wait for it.
     if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty()) {
+        QDeadlineTimer Limite(20000);
+        while (!QFileInfo::exists(Chemin("mime/mime.cache")) && !Limite.hasExpired())
+            QThread::msleep(20);
         EXPECT_TRUE(QFileInfo::exists(Chemin("mime/mime.cache")));
     }
     EXPECT_TRUE(Messages.Montres.empty());

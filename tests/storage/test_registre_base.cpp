@@ -1,6 +1,7 @@
 #include "storage/U_baseregistre.h"
 #include "tests/storage/test_registre_dossiers.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -166,8 +167,9 @@ struct TFichierAbime {
 class RegistreAbimeTest : public BaseRegistreTest,
                           public ::testing::WithParamInterface<TFichierAbime> {};
 
-TEST_P(RegistreAbimeTest, ReadsAsEmptyAndTheNextWriteMendsIt) {
-    TDossiersUtilisateur::Ecrire(Base.Fichier(), QByteArray(GetParam().Contenu));
+TEST_P(RegistreAbimeTest, ReadsAsEmptyAndTheNextWriteMendsItKeepingTheOldFileAside) {
+    const QByteArray Abime(GetParam().Contenu);
+    TDossiersUtilisateur::Ecrire(Base.Fichier(), Abime);
     std::uint32_t Entier = 0;
     EXPECT_FALSE(Base.OuvrirCle("Software\\Horalo", false));
     ASSERT_TRUE(Base.OuvrirCle("Software\\Horalo", true));
@@ -178,6 +180,12 @@ TEST_P(RegistreAbimeTest, ReadsAsEmptyAndTheNextWriteMendsIt) {
     ASSERT_TRUE(Autre.OuvrirCle("Software\\Horalo", false));
     ASSERT_TRUE(Autre.LireEntier("MaxAnnule", Entier));
     EXPECT_EQ(Entier, 20u);
+
+    // The user's values can still be recovered from the damaged file, byte for byte.
+    QFile Cote(Base.Fichier() + QStringLiteral(".damaged"));
+    ASSERT_TRUE(Cote.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Cote.readAll(), Abime);
+    EXPECT_FALSE(QFileInfo::exists(Base.Fichier() + QStringLiteral(".damaged.2")));
 }
 
 // Beyond the first, each would read AnnuleActif = 0 if the reader were lenient.
