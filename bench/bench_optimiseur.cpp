@@ -1,0 +1,153 @@
+// The optimised placement on the demo schools, against the automatic pass and the bound.
+// Run from a Release build, for instance:
+//   bench_optimiseur --benchmark_repetitions=5 --benchmark_report_aggregates_only
+// Counters: placed, bound and greedy as % of the quarter-hours to place.
+#include "model/U_classe.h"
+#include "model/U_messages.h"
+#include "model/U_prof.h"
+#include "model/U_serie.h"
+#include "scheduling/U_optimiseur.h"
+#include "storage/U_fichier.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+class TSilence final : public IMessages {
+public:
+    void Erreur(const std::string&) override { ++Montres; }
+    void Message(const std::string&) override {}
+    bool Confirmer(const std::string&) override { return false; }
+    TReponse ConfirmerAvecAbandon(const std::string&) override { return TReponse::Non; }
+    void Bip() override {}
+    void TraiterEvenements() override {}
+
+    int Montres = 0;
+};
+
+TSilence Silence;
+long Etapes = EtapesParDefaut; // --etapes=N sets it
+
+struct TReglages {
+    const char* Nom;
+    std::uint8_t DureeMax, DebutJournee, DebutPause, FinPause, FinJournee;
+};
+
+constexpr TReglages Jeux[] = {{"6_32_44_52_56", 6, 32, 44, 52, 56},
+                              {"4_36_46_54_60", 4, 36, 46, 54, 60},
+                              {"3_34_40_50_70", 3, 34, 40, 50, 70},
+                              {"defauts", 8, 32, 48, 56, 80}};
+
+TAutomate Automatique(const TReglages& r) {
+    TAutomate a;
+    std::tie(a.DureeMax, a.DebutJournee, a.DebutPause, a.FinPause, a.FinJournee) =
+        std::tuple(r.DureeMax, r.DebutJournee, r.DebutPause, r.FinPause, r.FinJournee);
+    return a;
+}
+
+// Quarter-hours placed as the optimiser counts them: each subject up to its volume.
+long Places() {
+    long n = 0;
+    for (std::size_t c = 1; c <= LesClasses->Nombre(); ++c) {
+        const TClasse& Classe = *LesClasses->Numero(c);
+        for (std::size_t m = 1; m <= Classe.Serie->Heures->Nombre(); ++m) {
+            const THeures& h = *Classe.Serie->Heures->Numero(m);
+            n += std::min<long>(h.Volume, Classe.CompterQuarts(h.Nom));
+        }
+    }
+    return n;
+}
+
+// Keeps one course in three of the automatic pass, in file order: the others go.
+void GarderUnTiers() {
+    long n = 0;
+    for (std::size_t c = 1; c <= LesClasses->Nombre(); ++c) {
+        TClasse& Classe = *LesClasses->Numero(c);
+        for (TJour d = 0; d < NombreJours; ++d)
+            for (int s = QuartDebutGrille; s < QuartFinGrille; ++s) {
+                const std::string Matiere = Classe.LireCase(d, static_cast<TQuart>(s));
+                if (Matiere.empty() || Classe.LireCase(d, static_cast<TQuart>(s - 1)) == Matiere)
+                    continue;
+                if (n++ % 3 == 0)
+                    continue;
+                TProf* Prof = LesProfs->Trouver(Classe.ProfDe(Matiere));
+                Prof->EffacerPlage(d, static_cast<TQuart>(s), true);
+                Classe.EffacerPlage(d, static_cast<TQuart>(s), true);
+            }
+    }
+}
+
+// The state the optimiser starts from: the shipped file, or a third of the greedy's.
+void Preparer(const std::string& Fichier, const TAutomate& Reglages, bool Tiers) {
+    Sauveur->LireFichier(std::string(HORALO_EXAMPLES) + "/" + Fichier);
+    if (Tiers) {
+        *Automate = Reglages;
+        Automate->PlacementAutomatique();
+        GarderUnTiers();
+    }
+}
+
+void Optimiser(benchmark::State& Etat, const std::string& Fichier, TReglages r, bool Tiers) {
+    const TAutomate Reglages = Automatique(r);
+    Preparer(Fichier, Reglages, Tiers);
+    *Automate = Reglages;
+    Automate->PlacementAutomatique();
+    const long Glouton = Places();
+    TBilanOptimisation Bilan{};
+    for (auto _ : Etat) {
+        Etat.PauseTiming();
+        Silence.Montres = 0;
+        Preparer(Fichier, Reglages, Tiers);
+        if (Silence.Montres)
+            Etat.SkipWithError("the file reads with a message");
+        Etat.ResumeTiming();
+        Bilan = PlacementOptimise(Reglages, Etapes);
+    }
+    const auto Pourcent = [&](long n) { return 100.0 * static_cast<double>(n) / Bilan.APlacer; };
+    Etat.counters["place_pct"] = Pourcent(Bilan.Places);
+    Etat.counters["borne_pct"] = Pourcent(Bilan.Borne);
+    Etat.counters["glouton_pct"] = Pourcent(Glouton);
+    Etat.counters["manque_borne"] = static_cast<double>(Bilan.Borne - Bilan.Places);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int n = 1;
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]).starts_with("--etapes="))
+            Etapes = std::stol(argv[i] + 9);
+        else
+            argv[n++] = argv[i];
+    argc = n;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    InstallerMessages(&Silence);
+    TAutomate Global;
+    Automate = &Global;
+    Sauveur = new TSauveur;
+    for (const char* Fichier : {"college.edt", "lycee.edt"}) {
+        const std::string Ecole = std::string(Fichier).substr(0, std::string(Fichier).find('.'));
+        for (const TReglages& r : Jeux)
+            benchmark::RegisterBenchmark(("Optimiser/" + Ecole + "/" + r.Nom).c_str(), Optimiser,
+                                         Fichier, r, false)
+                ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Optimiser/" + Ecole + "_tiers_fixe/" + Jeux[0].Nom).c_str(),
+                                     Optimiser, Fichier, Jeux[0], true)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    DetruireGlobal(LesClasses);
+    DetruireGlobal(LesProfs);
+    DetruireGlobal(LesSeries);
+    DetruireGlobal(Sauveur);
+    Automate = nullptr;
+    InstallerMessages(nullptr);
+    return 0;
+}

@@ -1,0 +1,315 @@
+#include "scheduling/U_grillecommune.h"
+
+#include <algorithm>
+
+namespace {
+
+// The week's periods of one length; colour c stands on day c % 6, so that the colours
+// taken first spread a task over the week.
+struct TLongueur {
+    int Longueur;
+    std::vector<int> Debuts; // the pattern's periods of this length
+    int Couleurs() const { return JoursSemaine * static_cast<int>(Debuts.size()); }
+    static int Jour(int c) { return c % JoursSemaine; }
+    int Debut(int c) const { return Debuts[static_cast<std::size_t>(c / JoursSemaine)]; }
+    TMasque Masque(int c) const { return MasquePlage(Debut(c), Longueur); }
+};
+
+std::vector<TLongueur> Longueurs(const TJournee& Motif) {
+    std::vector<TLongueur> L;
+    for (const auto& [Debut, Longueur] : Motif.Periodes) {
+        auto i = std::find_if(L.begin(), L.end(),
+                              [&](const TLongueur& l) { return l.Longueur == Longueur; });
+        if (i == L.end())
+            i = L.insert(L.end(), TLongueur{Longueur, {}});
+        i->Debuts.push_back(Debut);
+    }
+    std::sort(L.begin(), L.end(),
+              [](const TLongueur& a, const TLongueur& b) { return a.Longueur > b.Longueur; });
+    return L;
+}
+
+// How many pieces of each length each task gets: no class and no teacher may hold more
+// pieces of a length than it has free periods of that length. Annealed on the quarter-hours
+// the pieces cover, overflow counting against them.
+class TRepartition {
+public:
+    TRepartition(const TProbleme& P, const std::vector<TLongueur>& L);
+    void Recuire(TEffort& Effort, long EtapesMax, THasard& Hasard);
+    int Pieces(int Tache, int k) const { return Meilleur[Indice(Tache, k)]; }
+
+private:
+    std::size_t Indice(int Tache, int k) const {
+        return static_cast<std::size_t>(Tache) * static_cast<std::size_t>(K) +
+               static_cast<std::size_t>(k);
+    }
+    std::size_t IndiceActeur(int a, int k) const {
+        return static_cast<std::size_t>(a) * static_cast<std::size_t>(K) +
+               static_cast<std::size_t>(k);
+    }
+    long Appliquer(int Tache, int k, int d);
+    int PieceAuHasard(int Tache, THasard& Hasard) const;
+    void Retenir();
+
+    const TProbleme& P;
+    const std::vector<TLongueur>& L;
+    int K;
+    long Poids;               // what one piece too many costs
+    std::vector<int> Actives; // tasks that miss something
+    std::vector<std::vector<int>> ParClasse;
+    std::vector<int> Pour;     // Pour[Classe of an active task]: its index in ParClasse
+    std::vector<int> x;        // pieces by task and length
+    std::vector<int> Capacite; // free periods by actor and length
+    std::vector<int> Charge;   // pieces by actor and length
+    std::vector<int> Couvert;  // quarter-hours the pieces of a task cover
+    long Places = 0;
+    long Debord = 0;
+    long MeilleurPlaces = -1;
+    std::vector<int> Meilleur;
+};
+
+TRepartition::TRepartition(const TProbleme& P, const std::vector<TLongueur>& L)
+    : P(P), L(L), K(static_cast<int>(L.size())), Poids(2L * L.front().Longueur + 1),
+      Pour(static_cast<std::size_t>(P.NbClasses), -1), x(P.Taches.size() * L.size(), 0),
+      Capacite(static_cast<std::size_t>(P.NbActeurs) * L.size(), 0), Charge(Capacite.size(), 0),
+      Couvert(P.Taches.size(), 0) {
+    for (int a = 0; a < P.NbActeurs; ++a)
+        for (int k = 0; k < K; ++k)
+            for (int c = 0; c < L[static_cast<std::size_t>(k)].Couleurs(); ++c) {
+                const TLongueur& l = L[static_cast<std::size_t>(k)];
+                if (!(P.Fixe[static_cast<std::size_t>(a)][static_cast<std::size_t>(l.Jour(c))] &
+                      l.Masque(c)))
+                    ++Capacite[IndiceActeur(a, k)];
+            }
+    for (int i = 0; i < static_cast<int>(P.Taches.size()); ++i) {
+        const TTache& t = P.Taches[static_cast<std::size_t>(i)];
+        if (t.Besoin <= 0)
+            continue;
+        Actives.push_back(i);
+        int& n = Pour[static_cast<std::size_t>(t.Classe)];
+        if (n < 0) {
+            n = static_cast<int>(ParClasse.size());
+            ParClasse.emplace_back();
+        }
+        ParClasse[static_cast<std::size_t>(n)].push_back(i);
+    }
+    // Start: each task in turn takes the longest pieces that fit what it misses, then
+    // the shortest that covers the rest, wherever its class and teacher have room.
+    for (const int i : Actives) {
+        const TTache& t = P.Taches[static_cast<std::size_t>(i)];
+        const auto Place = [&](int k) {
+            return Charge[IndiceActeur(t.Classe, k)] < Capacite[IndiceActeur(t.Classe, k)] &&
+                   Charge[IndiceActeur(t.Prof, k)] < Capacite[IndiceActeur(t.Prof, k)];
+        };
+        while (Couvert[static_cast<std::size_t>(i)] < t.Besoin) {
+            const int Reste = t.Besoin - Couvert[static_cast<std::size_t>(i)];
+            int Choix = -1;
+            for (int k = 0; k < K && Choix < 0; ++k)
+                if (L[static_cast<std::size_t>(k)].Longueur <= Reste && Place(k))
+                    Choix = k;
+            for (int k = K - 1; k >= 0 && Choix < 0; --k)
+                if (Place(k))
+                    Choix = k;
+            if (Choix < 0)
+                break;
+            Appliquer(i, Choix, 1);
+        }
+    }
+    Retenir();
+}
+
+long TRepartition::Appliquer(int Tache, int k, int d) {
+    const TTache& t = P.Taches[static_cast<std::size_t>(Tache)];
+    int& c = Couvert[static_cast<std::size_t>(Tache)];
+    long Gain = -std::min(c, t.Besoin);
+    c += d * L[static_cast<std::size_t>(k)].Longueur;
+    Gain += std::min(c, t.Besoin);
+    Places += Gain;
+    for (const int a : {t.Classe, t.Prof}) {
+        int& Ch = Charge[IndiceActeur(a, k)];
+        const int Cap = Capacite[IndiceActeur(a, k)];
+        const long Avant = std::max(0, Ch - Cap);
+        Ch += d;
+        const long Apres = std::max(0, Ch - Cap);
+        Debord += Apres - Avant;
+        Gain -= Poids * (Apres - Avant);
+    }
+    x[Indice(Tache, k)] += d;
+    return Gain;
+}
+
+int TRepartition::PieceAuHasard(int Tache, THasard& Hasard) const {
+    const int k = Hasard.Tirer(K);
+    for (int j = 0; j < K; ++j)
+        if (x[Indice(Tache, (k + j) % K)] > 0)
+            return (k + j) % K;
+    return -1;
+}
+
+void TRepartition::Retenir() {
+    if (Debord == 0 && Places > MeilleurPlaces) {
+        MeilleurPlaces = Places;
+        Meilleur = x;
+    }
+}
+
+void TRepartition::Recuire(TEffort& Effort, long EtapesMax, THasard& Hasard) {
+    if (Actives.empty())
+        return;
+    // Sixteen moves make a step: they cost far less than a move of the local search.
+    const TRecuit Recuit(EtapesMax * 16, 19661, 328); // a loss of 1 kept at 30 %, then 0.5 %
+    struct TChangement {
+        int Tache, k, d;
+    };
+    for (long n = 0; n < EtapesMax * 16 && MeilleurPlaces < Effort.Cible; ++n) {
+        if (n % 16 == 0 && !Effort.Pas())
+            break;
+        const int i =
+            Actives[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Actives.size())))];
+        TChangement Fait[2];
+        int Nombre = 0;
+        const int Genre = Hasard.Tirer(8);
+        const int k = PieceAuHasard(i, Hasard);
+        if (Genre < 3) { // one piece more
+            Fait[Nombre++] = {i, Hasard.Tirer(K), 1};
+        } else if (Genre == 3 && k >= 0) { // one piece less
+            Fait[Nombre++] = {i, k, -1};
+        } else if (Genre < 6 && k >= 0 && K > 1) { // one piece of another length
+            Fait[Nombre++] = {i, k, -1};
+            Fait[Nombre++] = {i, (k + 1 + Hasard.Tirer(K - 1)) % K, 1};
+        } else if (Genre >= 6) { // a piece taken from another subject of the class
+            const std::vector<int>& Soeurs = ParClasse[static_cast<std::size_t>(
+                Pour[static_cast<std::size_t>(P.Taches[static_cast<std::size_t>(i)].Classe)])];
+            const int j =
+                Soeurs[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Soeurs.size())))];
+            const int kj = PieceAuHasard(j, Hasard);
+            if (j != i && kj >= 0) {
+                Fait[Nombre++] = {j, kj, -1};
+                Fait[Nombre++] = {i, kj, 1};
+            }
+        }
+        long Gain = 0;
+        for (int m = 0; m < Nombre; ++m)
+            Gain += Appliquer(Fait[m].Tache, Fait[m].k, Fait[m].d);
+        if (Recuit.Accepte(Gain, n, Hasard))
+            Retenir();
+        else
+            for (int m = Nombre - 1; m >= 0; --m)
+                Appliquer(Fait[m].Tache, Fait[m].k, -Fait[m].d);
+    }
+}
+
+// König: a bipartite multigraph of maximum degree D has an edge colouring with D colours.
+// An edge whose ends share no free colour gets the first free one of its class, a, after
+// swapping a with b, the first free one of its teacher, along the a/b path from the teacher
+// (that path never reaches the class). A common free colour that Libre accepts comes first.
+template <class FLibre>
+std::vector<int> Colorer(int Noeuds, int Couleurs, const std::vector<std::pair<int, int>>& Aretes,
+                         FLibre Libre) {
+    std::vector<int> Table(static_cast<std::size_t>(Noeuds) * static_cast<std::size_t>(Couleurs),
+                           -1);
+    std::vector<int> Couleur(Aretes.size(), -1);
+    const auto A = [&](int n, int c) -> int& {
+        return Table[static_cast<std::size_t>(n) * static_cast<std::size_t>(Couleurs) +
+                     static_cast<std::size_t>(c)];
+    };
+    const auto Poser = [&](int e, int c) {
+        Couleur[static_cast<std::size_t>(e)] = c;
+        A(Aretes[static_cast<std::size_t>(e)].first, c) = e;
+        A(Aretes[static_cast<std::size_t>(e)].second, c) = e;
+    };
+    std::vector<int> Chemin;
+    for (int e = 0; e < static_cast<int>(Aretes.size()); ++e) {
+        const auto [u, v] = Aretes[static_cast<std::size_t>(e)];
+        int Commune = -1;
+        for (int c = 0; c < Couleurs; ++c)
+            if (A(u, c) < 0 && A(v, c) < 0 && (Commune < 0 || Libre(e, c))) {
+                Commune = c;
+                if (Libre(e, c))
+                    break;
+            }
+        if (Commune >= 0) {
+            Poser(e, Commune);
+            continue;
+        }
+        int a = 0;
+        while (A(u, a) >= 0)
+            ++a;
+        int b = 0;
+        while (A(v, b) >= 0)
+            ++b;
+        Chemin.clear();
+        for (int n = v, c = a; A(n, c) >= 0; c = c == a ? b : a) {
+            const int f = A(n, c);
+            Chemin.push_back(f);
+            const auto& [f1, f2] = Aretes[static_cast<std::size_t>(f)];
+            n = f1 == n ? f2 : f1;
+        }
+        for (const int f : Chemin) {
+            A(Aretes[static_cast<std::size_t>(f)].first, Couleur[static_cast<std::size_t>(f)]) = -1;
+            A(Aretes[static_cast<std::size_t>(f)].second, Couleur[static_cast<std::size_t>(f)]) =
+                -1;
+        }
+        for (const int f : Chemin)
+            Poser(f, Couleur[static_cast<std::size_t>(f)] == a ? b : a);
+        Poser(e, a);
+    }
+    return Couleur;
+}
+
+} // namespace
+
+TSolution GrilleCommune(const TProbleme& P, TEffort& Effort, long EtapesMax, THasard& Hasard) {
+    const TJournee Motif = MeilleureJournee(P.Regles, 0);
+    if (Motif.Quarts == 0)
+        return {};
+    const std::vector<TLongueur> L = Longueurs(Motif);
+    TRepartition Repartition(P, L);
+    Repartition.Recuire(Effort, EtapesMax, Hasard);
+
+    // Each length's pieces get their periods, then each task its runs, longest first.
+    struct TPiece {
+        int Tache, Longueur, Jour, Debut;
+    };
+    std::vector<TPiece> Pieces;
+    for (std::size_t k = 0; k < L.size(); ++k) {
+        const TLongueur& l = L[k];
+        std::vector<std::pair<int, int>> Aretes;
+        std::vector<int> Tache;
+        for (int i = 0; i < static_cast<int>(P.Taches.size()); ++i)
+            for (int n = 0; n < Repartition.Pieces(i, static_cast<int>(k)); ++n) {
+                const TTache& t = P.Taches[static_cast<std::size_t>(i)];
+                Aretes.emplace_back(t.Classe, t.Prof);
+                Tache.push_back(i);
+            }
+        const auto Libre = [&](int e, int c) {
+            const std::size_t j = static_cast<std::size_t>(l.Jour(c));
+            const auto [u, v] = Aretes[static_cast<std::size_t>(e)];
+            return !(
+                (P.Fixe[static_cast<std::size_t>(u)][j] | P.Fixe[static_cast<std::size_t>(v)][j]) &
+                l.Masque(c));
+        };
+        const std::vector<int> Couleur = Colorer(P.NbActeurs, l.Couleurs(), Aretes, Libre);
+        for (std::size_t e = 0; e < Aretes.size(); ++e)
+            Pieces.push_back({Tache[e], l.Longueur, l.Jour(Couleur[e]), l.Debut(Couleur[e])});
+    }
+    std::stable_sort(Pieces.begin(), Pieces.end(), [](const TPiece& a, const TPiece& b) {
+        return a.Tache != b.Tache ? a.Tache < b.Tache : a.Longueur > b.Longueur;
+    });
+    TSolution S;
+    std::vector<int> Reste(P.Taches.size());
+    for (std::size_t i = 0; i < P.Taches.size(); ++i)
+        Reste[i] = P.Taches[i].Besoin;
+    for (const TPiece& p : Pieces) {
+        const TTache& t = P.Taches[static_cast<std::size_t>(p.Tache)];
+        const int Longueur = std::min(p.Longueur, Reste[static_cast<std::size_t>(p.Tache)]);
+        const std::size_t j = static_cast<std::size_t>(p.Jour);
+        if (Longueur == 0 || ((P.Fixe[static_cast<std::size_t>(t.Classe)][j] |
+                               P.Fixe[static_cast<std::size_t>(t.Prof)][j]) &
+                              MasquePlage(p.Debut, Longueur)))
+            continue;
+        S.push_back({p.Tache, p.Jour, p.Debut, Longueur});
+        Reste[static_cast<std::size_t>(p.Tache)] -= Longueur;
+    }
+    return S;
+}

@@ -1,0 +1,153 @@
+#include "scheduling/U_optimiseur.h"
+
+#include "model/U_classe.h"
+#include "model/U_prof.h"
+#include "model/U_serie.h"
+#include "scheduling/U_grillecommune.h"
+#include "scheduling/U_probleme.h"
+#include "scheduling/U_recherchelocale.h"
+
+#include <algorithm>
+#include <cassert>
+#include <tuple>
+
+namespace {
+
+// Every subject of every class whose teacher exists and lists the class, in the order of
+// the automatic pass: the only subjects a course can be placed for.
+template <class F> void PourChaqueMatiere(F Faire) {
+    for (std::size_t c = 1; LesClasses && LesProfs && c <= LesClasses->Nombre(); ++c) {
+        TClasse& Classe = *LesClasses->Numero(c);
+        const TLesHeures& Heures = *Classe.Serie->Heures;
+        for (std::size_t m = 1; m <= Heures.Nombre(); ++m) {
+            const THeures& Matiere = *Heures.Numero(m);
+            TProf* Prof = LesProfs->Trouver(Classe.ProfDe(Matiere.Nom));
+            if (Prof && Prof->Heures->Existe(Classe.Nom))
+                Faire(c - 1, Classe, Matiere, *Prof);
+        }
+    }
+}
+
+long PlacesDansLeModele(long& APlacer) {
+    long Places = 0;
+    APlacer = 0;
+    PourChaqueMatiere([&](std::size_t, const TClasse& Classe, const THeures& Matiere, TProf&) {
+        APlacer += Matiere.Volume;
+        Places += std::min<long>(Matiere.Volume, Classe.CompterQuarts(Matiere.Nom));
+    });
+    return Places;
+}
+
+// Each cell holding a name, and the one after it.
+TSemaine Occupation(const TActeur& Acteur) {
+    TSemaine s{};
+    for (int j = 0; j < JoursSemaine; ++j) {
+        TMasque Cases = 0;
+        for (int q = PremierQuart; q <= DernierQuart; ++q)
+            if (!Acteur.CaseLibre(static_cast<TJour>(j), static_cast<TQuart>(q)))
+                Cases |= TMasque{1} << (q - PremierQuart);
+        s[static_cast<std::size_t>(j)] = Cases | Cases << 1;
+    }
+    return s;
+}
+
+// The names a solution needs to be written back, looked up again at that time.
+struct TCopie {
+    TProbleme P;
+    std::vector<std::string> Classes;
+    std::vector<std::string> Profs;
+    std::vector<std::string> Matieres; // by task
+};
+
+TCopie Copier(const TAutomate& Reglages) {
+    TCopie C;
+    C.P.Regles = {Reglages.DureeMax, Reglages.DebutJournee, Reglages.DebutPause, Reglages.FinPause,
+                  Reglages.FinJournee};
+    std::vector<const TProf*> Profs;
+    for (std::size_t p = 1; LesProfs && p <= LesProfs->Nombre(); ++p)
+        Profs.push_back(LesProfs->Numero(p));
+    C.P.NbClasses = LesClasses ? LesClasses->Nombre() : 0;
+    C.P.NbActeurs = C.P.NbClasses + static_cast<int>(Profs.size());
+    for (std::size_t c = 1; c <= static_cast<std::size_t>(C.P.NbClasses); ++c) {
+        C.Classes.push_back(LesClasses->Numero(c)->Nom);
+        C.P.Fixe.push_back(Occupation(*LesClasses->Numero(c)));
+    }
+    for (const TProf* Prof : Profs) {
+        C.Profs.push_back(Prof->Nom);
+        C.P.Fixe.push_back(Occupation(*Prof));
+    }
+    PourChaqueMatiere([&](std::size_t c, const TClasse& Classe, const THeures& Matiere,
+                          const TProf& Prof) {
+        const std::uint16_t Deja = Classe.CompterQuarts(Matiere.Nom);
+        const auto p = std::find(Profs.begin(), Profs.end(), &Prof) - Profs.begin();
+        C.P.Taches.push_back({static_cast<int>(c), C.P.NbClasses + static_cast<int>(p),
+                              std::max(0, Matiere.Volume - Deja),
+                              static_cast<std::int8_t>(static_cast<std::uint8_t>(Matiere.Volume) -
+                                                       static_cast<std::uint8_t>(Deja))});
+        C.Matieres.push_back(Matiere.Nom);
+    });
+    return C;
+}
+
+// Runs go in as every command places a course: both grids asked first, then both placed.
+void Ecrire(const TCopie& C, TSolution S) {
+    std::sort(S.begin(), S.end(), [](const TPlage& a, const TPlage& b) {
+        return std::tie(a.Tache, a.Jour, a.Debut) < std::tie(b.Tache, b.Jour, b.Debut);
+    });
+    std::vector<int> Reste(C.P.Taches.size());
+    for (std::size_t i = 0; i < Reste.size(); ++i)
+        Reste[i] = C.P.Taches[i].Besoin;
+    for (const TPlage& p : S) {
+        const TTache& t = C.P.Taches[static_cast<std::size_t>(p.Tache)];
+        const int Longueur = std::min(p.Longueur, Reste[static_cast<std::size_t>(p.Tache)]);
+        TClasse* Classe = LesClasses->Trouver(C.Classes[static_cast<std::size_t>(t.Classe)]);
+        TProf* Prof = LesProfs->Trouver(C.Profs[static_cast<std::size_t>(t.Prof - C.P.NbClasses)]);
+        const std::string& Matiere = C.Matieres[static_cast<std::size_t>(p.Tache)];
+        const auto Jour = static_cast<TJour>(p.Jour);
+        const auto d = static_cast<TQuart>(p.Debut);
+        const auto f = static_cast<TQuart>(p.Debut + Longueur - 1);
+        if (Longueur <= 0 || !Classe || !Prof)
+            continue;
+        const bool Libre =
+            Classe->PlageLibre(Matiere, Jour, d, f) && Prof->PlageLibre(Classe->Nom, Jour, d, f);
+        assert(Libre && "the search placed a run the grids refuse");
+        if (!Libre)
+            continue;
+        Classe->PlacerPlage(Jour, d, f, Matiere);
+        Prof->PlacerPlage(Jour, d, f, Classe->Nom);
+        Reste[static_cast<std::size_t>(p.Tache)] -= Longueur;
+    }
+}
+
+} // namespace
+
+TBilanOptimisation PlacementOptimise(const TAutomate& Reglages, long Etapes,
+                                     IProgressionOptimisation* Progression) {
+    const TCopie C = Copier(Reglages);
+    long APlacer = 0;
+    const long Deja = PlacesDansLeModele(APlacer);
+    const long Borne = BorneNouveaux(C.P);
+    TEffort Effort(std::max(0L, Etapes), Progression, Deja, APlacer, Borne);
+
+    // The automatic pass's result is the floor; the shared grid, then the local search,
+    // start from whichever of the two places more.
+    TSolution Meilleure = PlacementGlouton(C.P);
+    Effort.Meilleur = QuartsPlaces(C.P, Meilleure);
+    THasard Hasard(0x4F7074696D697365ull);
+    if (!Effort.Fini()) {
+        const TSolution Grille = GrilleCommune(C.P, Effort, Effort.Total() / 4, Hasard);
+        if (const long g = QuartsPlaces(C.P, Grille); g > Effort.Meilleur) {
+            Meilleure = Grille;
+            Effort.Meilleur = g;
+        }
+    }
+    if (!Effort.Fini())
+        Meilleure = RechercheLocale(C.P, Meilleure, Effort, Hasard);
+    Ecrire(C, Meilleure);
+
+    TBilanOptimisation Bilan{};
+    Bilan.Places = PlacesDansLeModele(Bilan.APlacer);
+    Bilan.Borne = Deja + Borne;
+    Bilan.Interrompu = Effort.Arret;
+    return Bilan;
+}

@@ -1,0 +1,205 @@
+#include "scheduling/U_optimiseur.h"
+#include "scheduling/U_probleme.h"
+#include "tests/scheduling/VerificateurRegles.h"
+#include "tests/support/ModeleDeTest.h"
+#include "tools/generateur/U_ecoles.h"
+
+#include <algorithm>
+
+namespace {
+
+TAutomate Reglages(int DureeMax, int Debut, int Pause, int FinPause, int Fin) {
+    TAutomate a;
+    a.DureeMax = static_cast<std::uint8_t>(DureeMax);
+    a.DebutJournee = static_cast<TQuart>(Debut);
+    a.DebutPause = static_cast<TQuart>(Pause);
+    a.FinPause = static_cast<TQuart>(FinPause);
+    a.FinJournee = static_cast<TQuart>(Fin);
+    return a;
+}
+
+// Quarter-hours placed, each subject up to its volume, for the subjects a course can be
+// placed for: a teacher exists and lists the class.
+long Places() {
+    long n = 0;
+    for (std::size_t c = 1; c <= LesClasses->Nombre(); ++c) {
+        const TClasse& Classe = *LesClasses->Numero(c);
+        for (std::size_t m = 1; m <= Classe.Serie->Heures->Nombre(); ++m) {
+            const THeures& h = *Classe.Serie->Heures->Numero(m);
+            const TProf* Prof = LesProfs->Trouver(Classe.ProfDe(h.Nom));
+            if (Prof && Prof->Heures->Existe(Classe.Nom))
+                n += std::min<long>(h.Volume, Classe.CompterQuarts(h.Nom));
+        }
+    }
+    return n;
+}
+
+TLignes Classes() {
+    TLignes l;
+    LesClasses->Sauver(l);
+    return l;
+}
+
+class TProgressionEnregistree final : public IProgressionOptimisation {
+public:
+    bool Continuer(long Places, long APlacer) override {
+        Vus.emplace_back(Places, APlacer);
+        return static_cast<int>(Vus.size()) < ArretA;
+    }
+    std::vector<std::pair<long, long>> Vus;
+    int ArretA = 1 << 30;
+};
+
+} // namespace
+
+class Optimiseur : public ModeleTest {
+protected:
+    void Recommencer() {
+        DetruireGlobal(LesClasses);
+        DetruireGlobal(LesProfs);
+        DetruireGlobal(LesSeries);
+        LesSeries = new TLesSeries;
+        LesProfs = new TLesProfs;
+        LesClasses = new TLesClasses;
+    }
+    // A school of random shape, with courses placed by hand (where both grids allow, the
+    // day bounds ignored), subjects without teacher or unlisted, and random day bounds.
+    TAutomate EcoleAleatoire(std::uint64_t Graine) {
+        THasard h(Graine);
+        const int NbMatieres = 2 + h.Tirer(6);
+        const int NbSeries = 1 + h.Tirer(3);
+        const auto M = [](int m) { return "M" + std::to_string(m); };
+        for (int s = 0; s < NbSeries; ++s) {
+            TSerie* Serie = LesSeries->AjouterSerie("S" + std::to_string(s));
+            for (int m = 0; m < NbMatieres; ++m)
+                if (h.Tirer(5))
+                    Serie->FixerVolume(M(m), static_cast<std::uint16_t>(h.Tirer(25)));
+        }
+        std::vector<int> ProfsParMatiere;
+        for (int m = 0; m < NbMatieres; ++m) {
+            ProfsParMatiere.push_back(1 + h.Tirer(3));
+            for (int k = 0; k < ProfsParMatiere.back(); ++k)
+                LesProfs->AjouterProf("P" + std::to_string(m) + "_" + std::to_string(k), M(m));
+        }
+        const int NbClasses = 1 + h.Tirer(8);
+        for (int c = 0; c < NbClasses; ++c) {
+            const std::string Nom = "C" + std::to_string(c);
+            TClasse* Classe =
+                LesClasses->AjouterClasse(Nom, "S" + std::to_string(h.Tirer(NbSeries)));
+            for (int m = 0; m < NbMatieres; ++m) {
+                const std::uint16_t Volume = Classe->Serie->VolumeDe(M(m));
+                if (!Classe->Serie->Heures->Existe(M(m)) || !h.Tirer(10))
+                    continue;
+                const std::string Prof =
+                    "P" + std::to_string(m) + "_" +
+                    std::to_string(h.Tirer(ProfsParMatiere[static_cast<std::size_t>(m)]));
+                Classe->AssocierProf(M(m), Prof);
+                if (h.Tirer(20))
+                    LesProfs->Trouver(Prof)->FixerVolumeClasse(Nom,
+                                                               std::max<std::uint16_t>(Volume, 1));
+            }
+        }
+        for (int n = h.Tirer(4 * NbClasses); n > 0; --n) {
+            TClasse& Classe = *LesClasses->Numero(static_cast<std::size_t>(1 + h.Tirer(NbClasses)));
+            const std::string Matiere = M(h.Tirer(NbMatieres));
+            TProf* Prof = LesProfs->Trouver(Classe.ProfDe(Matiere));
+            const auto j = static_cast<TJour>(h.Tirer(6));
+            const auto s = static_cast<TQuart>(32 + h.Tirer(48));
+            const auto f = static_cast<TQuart>(std::min(79, s + h.Tirer(8)));
+            if (Prof && Classe.PlageLibre(Matiere, j, s, f) &&
+                Prof->PlageLibre(Classe.Nom, j, s, f))
+                Placer(Classe.Nom, Matiere, j, s, f);
+        }
+        const int Pause = 40 + h.Tirer(16);
+        return Reglages(h.Tirer(5) ? 1 + h.Tirer(10) : 60 * h.Tirer(2), 28 + h.Tirer(16), Pause,
+                        Pause - 2 + h.Tirer(12), 48 + h.Tirer(40));
+    }
+};
+
+// One class, one subject of more hours than a week holds: the class fills every day to
+// what the day bounds let one day hold, and the bound says exactly that.
+TEST_F(Optimiseur, ALoneClassFillsItsWeekToWhatTheDayBoundsAllow) {
+    struct TCas {
+        TAutomate R;
+        long ParJour;
+    };
+    const TCas Cas[] = {
+        {Reglages(6, 32, 44, 52, 56), 20}, // 32-37 39-43 | 52-54 56-61
+        {Reglages(4, 36, 46, 54, 60), 16}, // 36-39 41-44 | 54-57 59-62
+        {Reglages(3, 34, 40, 50, 70), 23}, // 34-36 38-39 | 50-52 54-56 ... 70-72
+        {Reglages(8, 32, 48, 56, 80), 37}, // 32-39 41-47 | 56-63 65-72 74-79
+        {Reglages(0, 32, 48, 56, 80), 0},
+    };
+    for (const TCas& c : Cas) {
+        Recommencer();
+        LesSeries->AjouterSerie("S")->FixerVolume("Maths", 250);
+        LesProfs->AjouterProf("P", "Maths");
+        LesClasses->AjouterClasse("C", "S")->AssocierProf("Maths", "P");
+        LesProfs->Trouver("P")->FixerVolumeClasse("C", 250);
+        const TVerificateurRegles Verificateur;
+        const TBilanOptimisation b = PlacementOptimise(c.R);
+        EXPECT_EQ(b.Borne, 6 * c.ParJour) << +c.R.DureeMax;
+        EXPECT_EQ(b.Places, 6 * c.ParJour) << +c.R.DureeMax;
+        EXPECT_EQ(b.APlacer, 250);
+        EXPECT_EQ(Places(), b.Places);
+        EXPECT_EQ(Verificateur.Verifier(c.R), std::vector<std::string>{}) << +c.R.DureeMax;
+    }
+}
+
+// Schools of many shapes and day bounds, with courses already placed: every rule holds,
+// the result is never below the automatic pass from the same state, the figures agree with
+// the model, and the same school gives the same timetable.
+TEST_F(Optimiseur, GeneratedSchoolsKeepEveryRuleAndNeverFallBelowTheAutomaticPass) {
+    for (std::uint64_t Graine = 1; Graine <= 40; ++Graine) {
+        SCOPED_TRACE("graine " + std::to_string(Graine));
+        Recommencer();
+        TAutomate Automatique = EcoleAleatoire(Graine);
+        Automatique.PlacementAutomatique();
+        const long Glouton = Places();
+
+        Recommencer();
+        const TAutomate R = EcoleAleatoire(Graine);
+        const long Avant = Places();
+        const TVerificateurRegles Verificateur;
+        const long Etapes = Graine % 5 == 0 ? 0 : 3000;
+        const TBilanOptimisation b = PlacementOptimise(R, Etapes);
+        EXPECT_EQ(Verificateur.Verifier(R), std::vector<std::string>{});
+        EXPECT_GE(b.Places, Glouton);
+        EXPECT_GE(b.Places, Avant);
+        EXPECT_EQ(b.Places, Places());
+        EXPECT_LE(b.Places, b.Borne);
+        EXPECT_LE(b.Borne, b.APlacer);
+        EXPECT_FALSE(b.Interrompu);
+
+        if (Graine % 4 == 0) {
+            const TLignes Premier = Classes();
+            Recommencer();
+            PlacementOptimise(EcoleAleatoire(Graine), Etapes);
+            EXPECT_EQ(Classes(), Premier);
+        }
+    }
+}
+
+// The demo collège with tight day bounds: the search reports its progress, and stopping it
+// keeps a timetable at least as good as the last one reported, every rule kept.
+TEST_F(Optimiseur, StoppingKeepsTheBestTimetableFoundSoFar) {
+    const TAutomate R = Reglages(6, 32, 44, 52, 56);
+    ConstruireExemple(TEcole::College);
+    TAutomate Automatique = R;
+    Automatique.PlacementAutomatique();
+    const long Glouton = Places();
+    Recommencer();
+    ConstruireExemple(TEcole::College);
+    const TVerificateurRegles Verificateur;
+    TProgressionEnregistree Progression;
+    Progression.ArretA = 3;
+    const TBilanOptimisation b = PlacementOptimise(R, EtapesParDefaut, &Progression);
+    ASSERT_EQ(Progression.Vus.size(), 3u);
+    EXPECT_TRUE(b.Interrompu);
+    for (std::size_t i = 1; i < Progression.Vus.size(); ++i)
+        EXPECT_GE(Progression.Vus[i].first, Progression.Vus[i - 1].first);
+    EXPECT_EQ(Progression.Vus.back().second, b.APlacer);
+    EXPECT_GE(b.Places, Progression.Vus.back().first);
+    EXPECT_GE(Progression.Vus.front().first, Glouton);
+    EXPECT_EQ(Verificateur.Verifier(R), std::vector<std::string>{});
+}
