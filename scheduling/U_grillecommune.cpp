@@ -54,14 +54,13 @@ private:
     const TProbleme& P;
     const std::vector<TLongueur>& L;
     int K;
-    long Poids;               // what one piece too many costs
-    std::vector<int> Actives; // tasks that miss something
-    std::vector<std::vector<int>> ParClasse;
-    std::vector<int> Pour;     // Pour[Classe of an active task]: its index in ParClasse
-    std::vector<int> x;        // pieces by task and length
-    std::vector<int> Capacite; // free periods by actor and length
-    std::vector<int> Charge;   // pieces by actor and length
-    std::vector<int> Couvert;  // quarter-hours the pieces of a task cover
+    long Poids;                              // what one piece too many costs
+    std::vector<int> Actives;                // tasks that miss something
+    std::vector<std::vector<int>> ParActeur; // the active tasks of each class and teacher
+    std::vector<int> x;                      // pieces by task and length
+    std::vector<int> Capacite;               // free periods by actor and length
+    std::vector<int> Charge;                 // pieces by actor and length
+    std::vector<int> Couvert;                // quarter-hours the pieces of a task cover
     long Places = 0;
     long Debord = 0;
     long MeilleurPlaces = -1;
@@ -70,7 +69,7 @@ private:
 
 TRepartition::TRepartition(const TProbleme& P, const std::vector<TLongueur>& L)
     : P(P), L(L), K(static_cast<int>(L.size())), Poids(2L * L.front().Longueur + 1),
-      Pour(static_cast<std::size_t>(P.NbClasses), -1), x(P.Taches.size() * L.size(), 0),
+      ParActeur(static_cast<std::size_t>(P.NbActeurs)), x(P.Taches.size() * L.size(), 0),
       Capacite(static_cast<std::size_t>(P.NbActeurs) * L.size(), 0), Charge(Capacite.size(), 0),
       Couvert(P.Taches.size(), 0) {
     for (int a = 0; a < P.NbActeurs; ++a)
@@ -86,12 +85,8 @@ TRepartition::TRepartition(const TProbleme& P, const std::vector<TLongueur>& L)
         if (t.Besoin <= 0)
             continue;
         Actives.push_back(i);
-        int& n = Pour[static_cast<std::size_t>(t.Classe)];
-        if (n < 0) {
-            n = static_cast<int>(ParClasse.size());
-            ParClasse.emplace_back();
-        }
-        ParClasse[static_cast<std::size_t>(n)].push_back(i);
+        ParActeur[static_cast<std::size_t>(t.Classe)].push_back(i);
+        ParActeur[static_cast<std::size_t>(t.Prof)].push_back(i);
     }
     // Start: each task in turn takes the longest pieces that fit what it misses, then
     // the shortest that covers the rest, wherever its class and teacher have room.
@@ -157,7 +152,9 @@ void TRepartition::Recuire(TEffort& Effort, long EtapesMax, THasard& Hasard) {
     if (Actives.empty())
         return;
     // Sixteen moves make a step: they cost far less than a move of the local search.
-    const TRecuit Recuit(EtapesMax * 16, 19661, 328); // a loss of 1 kept at 30 %, then 0.5 %
+    // Cold: a loss of 1 kept at 1 %, then never. Hotter runs wandered among infeasible
+    // counts and ended lower on the demo schools.
+    const TRecuit Recuit(EtapesMax * 16, 655, 0);
     struct TChangement {
         int Tache, k, d;
     };
@@ -166,10 +163,17 @@ void TRepartition::Recuire(TEffort& Effort, long EtapesMax, THasard& Hasard) {
             break;
         const int i =
             Actives[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Actives.size())))];
-        TChangement Fait[2];
+        TChangement Fait[4];
         int Nombre = 0;
-        const int Genre = Hasard.Tirer(8);
+        const TTache& t = P.Taches[static_cast<std::size_t>(i)];
+        const int Genre = Hasard.Tirer(10);
         const int k = PieceAuHasard(i, Hasard);
+        // Another task of the class (of its teacher for the last kind of move).
+        const std::vector<int>& Voisines =
+            ParActeur[static_cast<std::size_t>(Genre == 9 ? t.Prof : t.Classe)];
+        const int j =
+            Voisines[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Voisines.size())))];
+        const int kj = PieceAuHasard(j, Hasard);
         if (Genre < 3) { // one piece more
             Fait[Nombre++] = {i, Hasard.Tirer(K), 1};
         } else if (Genre == 3 && k >= 0) { // one piece less
@@ -177,16 +181,16 @@ void TRepartition::Recuire(TEffort& Effort, long EtapesMax, THasard& Hasard) {
         } else if (Genre < 6 && k >= 0 && K > 1) { // one piece of another length
             Fait[Nombre++] = {i, k, -1};
             Fait[Nombre++] = {i, (k + 1 + Hasard.Tirer(K - 1)) % K, 1};
-        } else if (Genre >= 6) { // a piece taken from another subject of the class
-            const std::vector<int>& Soeurs = ParClasse[static_cast<std::size_t>(
-                Pour[static_cast<std::size_t>(P.Taches[static_cast<std::size_t>(i)].Classe)])];
-            const int j =
-                Soeurs[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Soeurs.size())))];
-            const int kj = PieceAuHasard(j, Hasard);
-            if (j != i && kj >= 0) {
-                Fait[Nombre++] = {j, kj, -1};
-                Fait[Nombre++] = {i, kj, 1};
-            }
+        } else if (Genre < 8 && j != i && kj >= 0) { // a piece taken from another subject
+            Fait[Nombre++] = {j, kj, -1};
+            Fait[Nombre++] = {i, kj, 1};
+        } else if (Genre >= 8 && j != i && k >= 0 && kj >= 0 && k != kj) {
+            // Two tasks sharing a class (or a teacher) swap the lengths of one piece each:
+            // that actor's loads stay as they are.
+            Fait[Nombre++] = {i, k, -1};
+            Fait[Nombre++] = {j, kj, -1};
+            Fait[Nombre++] = {i, kj, 1};
+            Fait[Nombre++] = {j, k, 1};
         }
         long Gain = 0;
         for (int m = 0; m < Nombre; ++m)

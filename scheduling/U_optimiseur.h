@@ -19,7 +19,7 @@ struct TBilanOptimisation {
 };
 
 // Search steps, not time, so that a file gives the same timetable on every machine.
-constexpr long EtapesParDefaut = 60000;
+constexpr long EtapesParDefaut = 300000;
 
 // Works on LesSeries/LesProfs/LesClasses with the day bounds of Reglages; writes its runs
 // at the end through TClasse::PlacerPlage and TProf::PlacerPlage; shows no message.

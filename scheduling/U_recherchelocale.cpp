@@ -12,7 +12,7 @@ public:
     TRecherche(const TProbleme& P, THasard& Hasard);
     void Charger(const TSolution& S);
     void Remplir(int Tache);
-    void Mouvement(const TRecuit& Recuit, long Etape);
+    void Mouvement();
     TSolution Solution() const;
     bool Complet() const { return Manquants.empty(); }
 
@@ -228,7 +228,7 @@ void TRecherche::Couper(int Id, int Debut, int Fin, std::vector<int>& Touchees) 
         Ajouter({r.Tache, r.Jour, Fin + 2, FinR - Fin - 1});
 }
 
-void TRecherche::Mouvement(const TRecuit& Recuit, long Etape) {
+void TRecherche::Mouvement() {
     const int Tache =
         Manquants[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Manquants.size())))];
     const TTache& t = P.Taches[static_cast<std::size_t>(Tache)];
@@ -260,7 +260,9 @@ void TRecherche::Mouvement(const TRecuit& Recuit, long Etape) {
     for (const int j : Touchees)
         Remplir(j);
     Remplir(Tache);
-    if (Recuit.Accepte(Total - Avant, Etape, Hasard)) {
+    // Only changes that lose nothing are kept: a walk on the plateau. Keeping losses, even
+    // rarely, did worse on the demo schools than walking the plateau longer.
+    if (Total >= Avant) {
         Journaliser = false;
         Journal.clear();
     } else {
@@ -279,10 +281,8 @@ TSolution RechercheLocale(const TProbleme& P, const TSolution& Depart, TEffort& 
     TSolution Meilleure = R.Solution();
     long MeilleurTotal = R.Total;
     Effort.Meilleur = std::max(Effort.Meilleur, MeilleurTotal);
-    const long Debut = Effort.Faits();
-    const TRecuit Recuit(Effort.Total() - Debut, 19661, 655); // a loss of 1 kept at 30 %, then 1 %
     while (!R.Complet() && Effort.Pas()) {
-        R.Mouvement(Recuit, Effort.Faits() - Debut);
+        R.Mouvement();
         if (R.Total > MeilleurTotal) {
             MeilleurTotal = R.Total;
             Meilleure = R.Solution();
