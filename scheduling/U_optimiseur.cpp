@@ -28,16 +28,6 @@ template <class F> void PourChaqueMatiere(F Faire) {
     }
 }
 
-long PlacesDansLeModele(long& APlacer) {
-    long Places = 0;
-    APlacer = 0;
-    PourChaqueMatiere([&](std::size_t, const TClasse& Classe, const THeures& Matiere, TProf&) {
-        APlacer += Matiere.Volume;
-        Places += std::min<long>(Matiere.Volume, Classe.CompterQuarts(Matiere.Nom));
-    });
-    return Places;
-}
-
 // Each cell holding a name, and the one after it.
 TSemaine Occupation(const TActeur& Acteur) {
     TSemaine s{};
@@ -121,11 +111,21 @@ void Ecrire(const TCopie& C, TSolution S) {
 
 } // namespace
 
+long QuartsPlacesDuModele(long& APlacer) {
+    long Places = 0;
+    APlacer = 0;
+    PourChaqueMatiere([&](std::size_t, const TClasse& Classe, const THeures& Matiere, TProf&) {
+        APlacer += Matiere.Volume;
+        Places += std::min<long>(Matiere.Volume, Classe.CompterQuarts(Matiere.Nom));
+    });
+    return Places;
+}
+
 TBilanOptimisation PlacementOptimise(const TAutomate& Reglages, long Etapes,
                                      IProgressionOptimisation* Progression) {
     const TCopie C = Copier(Reglages);
     long APlacer = 0;
-    const long Deja = PlacesDansLeModele(APlacer);
+    const long Deja = QuartsPlacesDuModele(APlacer);
     const long Borne = BorneNouveaux(C.P);
     TEffort Effort(std::max(0L, Etapes), Progression, Deja, APlacer, Borne);
 
@@ -146,7 +146,7 @@ TBilanOptimisation PlacementOptimise(const TAutomate& Reglages, long Etapes,
     Ecrire(C, Meilleure);
 
     TBilanOptimisation Bilan{};
-    Bilan.Places = PlacesDansLeModele(Bilan.APlacer);
+    Bilan.Places = QuartsPlacesDuModele(Bilan.APlacer);
     Bilan.Borne = Deja + Borne;
     Bilan.Interrompu = Effort.Arret;
     return Bilan;

@@ -18,6 +18,10 @@ struct TBilanOptimisation {
     bool Interrompu; // stopped by the user
 };
 
+// Quarter-hours placed, each subject up to its volume, and (in APlacer) the volumes, over
+// the subjects whose teacher exists and lists the class: the figures of TBilanOptimisation.
+long QuartsPlacesDuModele(long& APlacer);
+
 // Search steps, not time, so that a file gives the same timetable on every machine.
 constexpr long EtapesParDefaut = 300000;
 

@@ -54,13 +54,11 @@ public:
 
 class Optimiseur : public ModeleTest {
 protected:
+    // Classes first: their destruction clears their courses from the teachers.
     void Recommencer() {
-        DetruireGlobal(LesClasses);
-        DetruireGlobal(LesProfs);
-        DetruireGlobal(LesSeries);
-        LesSeries = new TLesSeries;
-        LesProfs = new TLesProfs;
-        LesClasses = new TLesClasses;
+        LesClasses->Vider();
+        LesProfs->Vider();
+        LesSeries->Vider();
     }
     // A school of random shape, with courses placed by hand (where both grids allow, the
     // day bounds ignored), subjects without teacher or unlisted, and random day bounds.
