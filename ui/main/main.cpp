@@ -1,5 +1,6 @@
 // Horalo: the program's entry.
 #include "model/U_messages.h"
+#include "ui/main/U_aideqt.h"
 #include "ui/main/U_application.h"
 #include "ui/main/U_messagesqt.h"
 #include "ui/main/U_princ.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
 
     TMessagesQt MessagesQt;
     InstallerMessages(&MessagesQt);
+    TAideQt AideQt; // its window is made at the first request for help
+    InstallerAide(&AideQt);
     QStringList Arguments = QApplication::arguments();
     Arguments.removeFirst();
     int Resultat = 0;
@@ -41,6 +44,7 @@ int main(int argc, char** argv) {
         Table.show();
         Resultat = QApplication::exec();
     }
+    InstallerAide(nullptr);
     InstallerMessages(nullptr);
     return Resultat;
 }
