@@ -73,12 +73,12 @@ void TProf::Dessiner(ICanevas& Image) const {
     DessinerTitre(Image, "Emploi du temps de : " + Nom + " , professeur de : " + Matiere);
 }
 
-std::uint8_t TProf::RafraichirVolume(const std::string& NomClasse) {
+std::uint16_t TProf::RafraichirVolume(const std::string& NomClasse) {
     THeures* Entree = Heures->Trouver(NomClasse);
     const TClasse* Classe = LesClasses ? LesClasses->Trouver(NomClasse) : nullptr;
     if (!Entree || !Classe)
         return 0;
-    const auto V = static_cast<std::uint8_t>(Classe->Serie->VolumeDe(Matiere));
+    const std::uint16_t V = Classe->Serie->VolumeDe(Matiere);
     Entree->Volume = V;
     return V;
 }

@@ -16,7 +16,9 @@ public:
     bool PlageLibre(const std::string& Nom, TJour Jour, TQuart Debut, TQuart Fin) const override;
     void Dessiner(ICanevas& Image) const override;
 
-    std::uint8_t RafraichirVolume(const std::string& NomClasse);
+    // Copies the class's volume of the subject from its series (0 when the class is not
+    // listed or not a class); the whole 16 bits, or the saved volume would wrap.
+    std::uint16_t RafraichirVolume(const std::string& NomClasse);
     void FixerVolumeClasse(const std::string& NomClasse, std::uint16_t Volume);
 
     std::string Matiere;

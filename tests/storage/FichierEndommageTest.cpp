@@ -65,11 +65,24 @@ TEST_F(LectureRatee, ChaqueLigneOteeATourDeRole) {
 TEST_F(LectureRatee, ChaqueNombreRenduIllisible) {
     // Counts, volumes, colours, slots and the longest block.
     for (const std::size_t i : {1, 3, 5, 6, 7, 10, 12, 13, 14, 17, 20, 23, 24, 25})
-        for (const char* Texte : {"x", "1x", " 1", "", "99999999999"}) {
+        for (const char* Texte : {"x", "1x", "1 ", " ", "", "99999999999"}) {
             auto Lignes = LignesExemple();
             Lignes[i] = Texte;
             VerifierEchec(Joindre(Lignes), "ligne " + std::to_string(i + 1) + " = " + Texte);
         }
+}
+
+// Numbers are read as the program converts them everywhere: leading blanks and a sign.
+TEST_F(FichierEndommageTest, LesNombresAcceptentBlancsEnTeteEtSigne) {
+    const auto Lignes = LignesExemple();
+    ASSERT_TRUE(Sauveur_->ChargerOctets(Joindre(Lignes), "petit"));
+    const auto Attendu = Decrire();
+    auto Ecartes = Lignes;
+    for (const std::size_t i : {1, 3, 5, 6, 7, 10, 12, 13, 14, 17, 20, 23, 24, 25})
+        Ecartes[i] = (Lignes[i][0] == '-' ? "  " : "  +") + Lignes[i];
+    EXPECT_TRUE(Sauveur_->ChargerOctets(Joindre(Ecartes), "ecartes"));
+    EXPECT_EQ(Decrire(), Attendu);
+    EXPECT_TRUE(Messages.Montres.empty());
 }
 
 TEST_F(LectureRatee, MauvaiseLigneMagiqueOuTexteCoupe) {

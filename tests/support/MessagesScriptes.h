@@ -3,6 +3,7 @@
 #include "model/U_messages.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,16 @@ public:
     TMessagesScriptes() { InstallerMessages(this); }
     ~TMessagesScriptes() override { InstallerMessages(nullptr); }
 
-    void Erreur(const std::string& Texte) override { Montres.push_back("Erreur: " + Texte); }
-    void Message(const std::string& Texte) override { Montres.push_back(Texte); }
+    void Erreur(const std::string& Texte) override { Montrer("Erreur: " + Texte); }
+    void Message(const std::string& Texte) override { Montrer(Texte); }
     bool Confirmer(const std::string& Texte) override;
     TReponse ConfirmerAvecAbandon(const std::string& Texte) override;
     void Bip() override { ++Bips; }
-    void TraiterEvenements() override { ++Evenements; }
+    void TraiterEvenements() override {
+        ++Evenements;
+        if (PendantTravail)
+            PendantTravail();
+    }
 
     // Texts shown, UTF-8 for readable assertions; errors carry an "Erreur: " prefix.
     std::vector<std::string> MontresUtf8() const;
@@ -26,4 +31,14 @@ public:
     std::vector<std::string> Questions;
     int Bips = 0;
     long Evenements = 0;
+    // Run when a box would show, and when long work lets events run: what a user may do then.
+    std::function<void()> AuMessage;
+    std::function<void()> PendantTravail;
+
+private:
+    void Montrer(const std::string& Texte) {
+        Montres.push_back(Texte);
+        if (AuMessage)
+            AuMessage();
+    }
 };

@@ -1,6 +1,7 @@
 #include "tests/ui/FenetreDeTest.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QMenu>
 #include <QTest>
 #include <QWindow>
@@ -53,9 +54,13 @@ TBlocVue* FenetreTest::Bloc(const char* Identifiant) const {
 
 std::vector<std::string> FenetreTest::Cellules(const char* Grille, int Rangee) const {
     auto* G = Controle<QTableWidget>(QString::fromLatin1(Grille));
+    const bool Entete = !G->horizontalHeader()->isHidden();
     std::vector<std::string> Textes;
-    for (int c = 0; c < G->columnCount(); ++c)
-        Textes.push_back(G->item(Rangee, c) ? G->item(Rangee, c)->text().toStdString() : "");
+    for (int c = 0; c < G->columnCount(); ++c) {
+        const QTableWidgetItem* Cellule =
+            Entete && Rangee == 0 ? G->horizontalHeaderItem(c) : G->item(Rangee - Entete, c);
+        Textes.push_back(Cellule ? Cellule->text().toStdString() : "");
+    }
     return Textes;
 }
 

@@ -7,6 +7,7 @@
 #include "model/U_serie.h"
 #include "storage/U_fichier.h"
 #include "tests/support/MessagesScriptes.h"
+#include "tests/ui/DialoguesScriptes.h"
 #include "ui/main/U_blocvue.h"
 #include "ui/main/U_princ.h"
 
@@ -45,6 +46,7 @@ protected:
     QComboBox* CBprof() const { return Controle<QComboBox>(QStringLiteral("CBprof")); }
     // The block widget of that identifier, or nullptr.
     TBlocVue* Bloc(const char* Identifiant) const;
+    // The texts of a grid's row; a summary's row 0 is its header.
     std::vector<std::string> Cellules(const char* Grille, int Rangee) const;
 
     // The pointer, at a point of a widget.
@@ -69,5 +71,6 @@ protected:
     TProf* P2() const { return LesProfs->Trouver("P2"); }
 
     TMessagesScriptes Messages; // installed before the window, so no box ever opens
+    TDialoguesScriptes Dialogues;
     std::unique_ptr<TFTable> Table;
 };

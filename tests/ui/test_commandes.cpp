@@ -27,14 +27,13 @@ protected:
     // The duration dialog answered as the user would: arrows up or down to the duration,
     // then OK, or cancelled.
     void ChoisirDuree(const char* Identifiant, int Duree, bool Ok = true) {
-        MenuSur(Identifiant);
-        Table->ExecuterDuree = [this, Duree, Ok](TFmodifduree& Dialogue) {
+        Dialogues.Modal = [this, Duree, Ok](QDialog& Dialogue) {
             auto* UpDown = Dialogue.findChild<QSpinBox*>(QStringLiteral("UpDown1"));
             DureeProposee = UpDown->value();
             UpDown->setValue(Duree);
-            return Ok;
+            return Ok ? QDialog::Accepted : QDialog::Rejected;
         };
-        Table->Modifierduree1Click();
+        MenuSur(Identifiant, "Modifierduree1");
     }
     int Hauteur(const char* Identifiant) const {
         const TBlocVue* Vue = Bloc(Identifiant);
@@ -160,6 +159,7 @@ TEST_F(CommandesTest, CancellingTheDialogChangesAndRecordsNothing) {
 }
 
 TEST_F(CommandesTest, TheRealDialogIsModalAndClosingItCancels) {
+    InstallerDialogues(nullptr); // the Qt dialogs, not the script
     MenuSur("MCC1Lundi40Maths");
     bool Vu = false;
     QTimer::singleShot(0, [&] {
@@ -177,9 +177,9 @@ TEST_F(CommandesTest, TheRealDialogIsModalAndClosingItCancels) {
 TEST_F(CommandesTest, LengtheningWithoutAShownClassSaysSo) {
     MenuSur("MCC1Lundi40Maths");
     CBclasse()->setCurrentIndex(-1);
-    Table->ExecuterDuree = [](TFmodifduree& Dialogue) {
+    Dialogues.Modal = [](QDialog& Dialogue) {
         Dialogue.findChild<QSpinBox*>(QStringLiteral("UpDown1"))->setValue(5);
-        return true;
+        return QDialog::Accepted;
     };
     Table->Modifierduree1Click();
     EXPECT_EQ(Messages.MontresUtf8(), (Textes{"Erreur : cette classe ne peut pas être retrouvée"}));

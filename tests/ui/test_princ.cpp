@@ -56,7 +56,7 @@ TEST_F(FenetreTest, StartsEmptyWithoutArguments) {
     EXPECT_EQ(CBclasse()->count(), 0);
     EXPECT_EQ(CBprof()->count(), 0);
     for (const char* Resume : {"SGens", "SGcours"}) {
-        EXPECT_EQ(Controle<QTableWidget>(QLatin1String(Resume))->rowCount(), 2);
+        EXPECT_EQ(Controle<QTableWidget>(QLatin1String(Resume))->rowCount() + 1, 2);
         EXPECT_EQ(Cellules(Resume, 0),
                   (Textes{" Cours   /   Heures", "  A placer", "  Placées", " Restantes"}));
         EXPECT_EQ(Cellules(Resume, 1), (Textes{"", "", "", ""}));
@@ -151,6 +151,27 @@ TEST_F(FenetreTest, DamagedFileIsReportedThenNamedInTheCaption) {
     EXPECT_EQ(Table->windowTitle(), QStringLiteral("Horalo - Emploi du temps - ") + Chemin);
     EXPECT_EQ(LesSeries->Nombre(), 0);
     EXPECT_EQ(CBclasse()->count(), 0);
+
+    // Saving never writes the empty timetable over the file that failed to open.
+    LesSeries->AjouterSerie("S");
+    QTest::keyClick(Table.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Dialogues.NomsProposes, QStringList{QStringLiteral("Defaut")});
+    QFile Fichier(Chemin);
+    ASSERT_TRUE(Fichier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Fichier.readAll(), QByteArray("Horalo\n2\nS1\nnot a number\n"));
+}
+
+TEST_F(FenetreFichierTest, ALongPathIsOpenedWhole) {
+    QTemporaryDir Dossier;
+    QString Chemin = Dossier.path();
+    while (Chemin.size() < 300)
+        Chemin += QStringLiteral("/un dossier au nom assez long");
+    Chemin += QStringLiteral("/a.edt");
+    EcrireEmploiDuTemps(Chemin);
+    Ouvrir(Chemin.split(QLatin1Char(' ')));
+    EXPECT_TRUE(Messages.Montres.empty());
+    EXPECT_EQ(Table->NomFichierEnregistrement, Chemin.toStdString());
+    EXPECT_EQ(Plages(*C1(), "Maths"), "0:40-43");
 }
 
 TEST_F(FenetreTest, SummariesCountPlacedHoursAndFlagOverruns) {
@@ -163,7 +184,8 @@ TEST_F(FenetreTest, SummariesCountPlacedHoursAndFlagOverruns) {
     // Rows follow the series' subject order: Maths, Francais, Anglais.
     EXPECT_EQ(Cellules("SGens", 1), (Textes{"Maths", "04h00", "00h00", "04h00"}));
     EXPECT_EQ(Cellules("SGens", 2), (Textes{"Francais", "01h30", "02h00", "Dépassement"}));
-    EXPECT_EQ(Controle<QTableWidget>(QStringLiteral("SGens"))->rowCount(), 5);
+    EXPECT_EQ(Controle<QTableWidget>(QStringLiteral("SGens"))->rowCount() + 1,
+              5); // with the header
     EXPECT_EQ(Cellules("SGens", 4), (Textes{"", "", "", ""}));
     EXPECT_EQ(Cellules("SGcours", 1), (Textes{"C1", "01h30", "02h00", "Dépassement"}));
     EXPECT_EQ(Cellules("SGcours", 2), (Textes{"C2", "01h30", "00h00", "01h30"}));
@@ -386,16 +408,12 @@ TEST_F(FenetreTest, ClosingANewTimetableWithYesAsksForAFileAndSavesIt) {
     Ouvrir();
     QTemporaryDir Dossier;
     const QString Chemin = Dossier.path() + QStringLiteral("/nouveau.edt");
-    QStringList Proposes;
-    Table->ChoisirEnregistrement = [&](const QString& Nom) {
-        Proposes << Nom;
-        return Chemin;
-    };
+    Dialogues.Fichiers = {Chemin};
     LesSeries->AjouterSerie("S");
     Sauveur->Memoriser();
     Messages.Reponses = {TReponse::Oui};
     EXPECT_TRUE(Table->close());
-    EXPECT_EQ(Proposes, QStringList{QStringLiteral("Defaut")});
+    EXPECT_EQ(Dialogues.NomsProposes, QStringList{QStringLiteral("Defaut")});
     EXPECT_TRUE(QFile::exists(Chemin));
     EXPECT_EQ(Table->NomFichierEnregistrement, Chemin.toStdString());
     EXPECT_EQ(Table->windowTitle(), QStringLiteral("Horalo - Emploi du temps - ") + Chemin);
@@ -403,7 +421,6 @@ TEST_F(FenetreTest, ClosingANewTimetableWithYesAsksForAFileAndSavesIt) {
 
 TEST_F(FenetreTest, CancellingTheSaveDialogWhileClosingKeepsTheWindowAndTheChanges) {
     Ouvrir();
-    Table->ChoisirEnregistrement = [](const QString&) { return QString(); };
     LesSeries->AjouterSerie("S");
     Sauveur->Memoriser();
     Messages.Reponses = {TReponse::Oui};

@@ -3,6 +3,7 @@
 #include "ui/main/U_aide.h"
 #include "ui/main/U_centrage.h"
 #include "ui/main/U_jpeg.h"
+#include "ui/main/U_rubriques.h"
 #include "ui_apropos.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@ TF_apropos::TF_apropos(QWidget* Proprietaire)
       ui(std::make_unique<Ui::TF_apropos>()) {
     ui->setupUi(this);
     setModal(false);
+    FixerRubrique(this, Rubrique::APropos);
     setFixedSize(ui->Client->width() + 2 * Bordure, ui->Client->height() + 2 * Bordure);
     ui->Image1->setPixmap(QPixmap::fromImage(ChargerJpeg(QStringLiteral(":/titre.jpg"))));
     ui->Image1->installEventFilter(this);

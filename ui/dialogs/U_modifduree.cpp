@@ -2,6 +2,7 @@
 
 #include "ui/main/U_aide.h"
 #include "ui/main/U_centrage.h"
+#include "ui/main/U_rubriques.h"
 #include "ui/main/U_texteqt.h"
 #include "ui_modifduree.h"
 
@@ -15,6 +16,7 @@ TFmodifduree::TFmodifduree(QWidget* Proprietaire, std::int32_t& DureeChoisie)
       ui(std::make_unique<Ui::TFmodifduree>()), DureeChoisie(DureeChoisie) {
     ui->setupUi(this);
     setFixedSize(size());
+    FixerRubrique(this, Rubrique::Duree);
     // The box is disabled so that only the arrows change the value, yet it is the value
     // the user is choosing: keep its text as dark as an enabled one.
     QPalette Palette = ui->E_qheure->palette();

@@ -1,7 +1,9 @@
 #include "ui/main/U_blocvue.h"
 
+#include "ui/main/U_aide.h"
 #include "ui/main/U_canevasqt.h"
 #include "ui/main/U_princ.h"
+#include "ui/main/U_rubriques.h"
 #include "ui/main/U_texteqt.h"
 
 #include <QContextMenuEvent>
@@ -48,6 +50,7 @@ private:
 TBlocVue::TBlocVue(TBloc& Bloc, QWidget& Panneau, TFTable& Table)
     : QWidget(&Panneau), FBloc(&Bloc), Table(Table) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    FixerRubrique(this, Rubrique::BlocCours);
     Actualiser();
 }
 

@@ -10,12 +10,13 @@
 #include "ui/main/U_aide.h"
 #include "ui/main/U_application.h"
 #include "ui/main/U_blocvue.h"
+#include "ui/main/U_dialogues.h"
 #include "ui/main/U_glisser.h"
 #include "ui/main/U_princ.h"
+#include "ui/main/U_progression.h"
 #include "ui_princ.h"
 
 #include <QCursor>
-#include <QProgressDialog>
 
 namespace {
 
@@ -44,12 +45,19 @@ void Replacer(TActeur& Acteur, TJour Jour, TQuart Debut, int Duree, const std::s
 
 } // namespace
 
-void TFTable::Relier(QAction* Entree, void (TFTable::*Commande)()) {
+void TFTable::Relier(QAction* Entree, void (TFTable::*Action)()) {
     connect(Entree, &QAction::triggered, this,
-            [this, Commande] { ExecuterProtege([this, Commande] { (this->*Commande)(); }); });
+            [this, Action] { Commande([this, Action] { (this->*Action)(); }); });
 }
 
 void TFTable::ConstruireMenus() {
+    // Entries whose commands are not part of the program yet: no shortcut fails silently.
+    for (QAction* Entree :
+         {ui->Nouveau1, ui->Ouvrir1, ui->Assistant1, ui->Assistant2, ui->Imprimer1,
+          ui->Configurationdelimpression1, ui->CopierClasse1, ui->CopierProf1, ui->Serie1,
+          ui->Classe1, ui->Professeur1, ui->Plagehoraire1, ui->Options1, ui->Utiliserlaide1,
+          ui->Index1, ui->Rechercher1})
+        Entree->setEnabled(false);
     connect(ui->Edition1, &QMenu::aboutToShow, this, &TFTable::Edition1Click);
     Relier(ui->Annuler1, &TFTable::Annuler1Click);
     Relier(ui->Refaire1, &TFTable::Refaire1Click);
@@ -152,7 +160,7 @@ void TFTable::Modifierduree1Click() {
     const int s = QuartsDeHauteur(Bloc.Hauteur());
     TFmodifduree Fmodifduree(this, DureeChoisie);
     Fmodifduree.FixerDuree(static_cast<std::uint16_t>(s));
-    if (!ExecuterDuree(Fmodifduree)) {
+    if (ExecuterModal(Fmodifduree) != QDialog::Accepted) {
         RafraichirVues();
         return;
     }
@@ -234,8 +242,7 @@ void TFTable::ModifierHeuresSerie1Click() {}
 void TFTable::ModifierheuresProf1Click() {}
 
 void TFTable::Edition1Click() {
-    ui->Annuler1->setEnabled(Sauveur && Sauveur->PeutAnnuler());
-    ui->Refaire1->setEnabled(Sauveur && Sauveur->PeutRefaire());
+    ActualiserCommandes();
 }
 
 // A shortcut reaches the command without the menu opening first.
@@ -250,16 +257,13 @@ void TFTable::Refaire1Click() {
 }
 
 void TFTable::Automatique1Click() {
-    {
-        // The pass lets the window repaint now and then; the modal dialog keeps every other
-        // command from starting meanwhile and pulling the collections from under it.
-        QProgressDialog Progression(QStringLiteral("Placement automatique..."), QString(), 0, 0,
-                                    this);
-        Progression.setWindowModality(Qt::ApplicationModal);
-        Progression.setMinimumDuration(0);
+    // The pass lets the window repaint now and then; the dialog and the gate keep every other
+    // command from starting meanwhile and pulling the collections from under it.
+    Travailler([this] {
+        TFProgression Progression(this, QStringLiteral("Placement automatique..."), false);
         Progression.show();
         Automate->PlacementAutomatique();
-    }
+    });
     Sauveur->Memoriser();
     RafraichirVues();
 }
@@ -284,7 +288,8 @@ void TFTable::Enregistrer1Click() {
 }
 
 void TFTable::Enregistrersous1Click() {
-    const QString Nom = ChoisirEnregistrement(QString::fromStdString(NomFichierEnregistrement));
+    const QString Nom = Dialogues().EnregistrerFichier(
+        this, QString(), QString::fromStdString(NomFichierEnregistrement), {});
     if (Nom.isEmpty())
         return;
     NomFichierEnregistrement = Nom.toStdString();

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <cstdlib>
@@ -26,7 +27,7 @@ void TGlisseur::Commencer(QPoint Origine_) {
     Etat = TEtat::EnAttente;
     if (!Capteur)
         return;
-    Capteur->installEventFilter(this);
+    qApp->installEventFilter(this);
     // A pick-up from a menu has no button down: moves come only to a tracking widget.
     SuiviAvant = Capteur->hasMouseTracking();
     Capteur->setMouseTracking(true);
@@ -56,12 +57,48 @@ void TGlisseur::Arreter() {
     if (Etat != TEtat::Inactif && Capteur) {
         Capteur->releaseMouse();
         Capteur->setMouseTracking(SuiviAvant);
-        Capteur->removeEventFilter(this);
     }
+    qApp->removeEventFilter(this);
     Etat = TEtat::Inactif;
 }
 
+// Every key goes through here while the drag lasts, shortcuts included (their override
+// request is taken, so none fires).
+bool TGlisseur::FiltrerClavier(QEvent* Evenement) {
+    switch (Evenement->type()) {
+    case QEvent::ShortcutOverride:
+        Evenement->accept();
+        return true;
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(Evenement)->key() == Qt::Key_Escape)
+            Table.RemettreCours();
+        else if (!static_cast<QKeyEvent*>(Evenement)->isAutoRepeat())
+            Messages().Bip();
+        return true;
+    case QEvent::KeyRelease:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool TGlisseur::eventFilter(QObject* Objet, QEvent* Evenement) {
+    if (FiltrerClavier(Evenement))
+        return true;
+    // Windows pass their mouse events on to their widgets; only the widgets' copies count.
+    if (!Objet->isWidgetType())
+        return false;
+    if (Objet != Capteur) {
+        switch (Evenement->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::ContextMenu:
+            return true; // nothing else starts while a course is held
+        default:
+            return false;
+        }
+    }
     switch (Evenement->type()) {
     case QEvent::MouseMove:
         Bouger(static_cast<QMouseEvent*>(Evenement)->globalPosition().toPoint());
@@ -80,11 +117,33 @@ bool TGlisseur::eventFilter(QObject* Objet, QEvent* Evenement) {
 
 // ---- The window's side of the drag.
 
+namespace {
+
+// The last slot of the run starting at Debut (Debut itself when the cell is free).
+int FinDePlage(const TActeur& Acteur, TJour Jour, TQuart Debut) {
+    const std::string Nom = Acteur.LireCase(Jour, Debut);
+    int Fin = Debut;
+    while (Fin + 1 < QuartFinGrille && Acteur.LireCase(Jour, static_cast<TQuart>(Fin + 1)) == Nom)
+        ++Fin;
+    return Fin;
+}
+
+// Both grids hold this very course at (Jour, Debut): the class's subject taught by that
+// teacher, the teacher's class, the same run, each with its block. A damaged timetable may
+// hold another class's course there in the teacher's grid.
+bool MemeCours(const TClasse& Classe, const TProf& Prof, TJour Jour, TQuart Debut) {
+    return Classe.LireCase(Jour, Debut) == Prof.Matiere &&
+           Prof.LireCase(Jour, Debut) == Classe.Nom && Classe.ProfDe(Prof.Matiere) == Prof.Nom &&
+           Classe.BlocDe(Jour, Debut) && Prof.BlocDe(Jour, Debut) &&
+           FinDePlage(Classe, Jour, Debut) == FinDePlage(Prof, Jour, Debut);
+}
+
+} // namespace
+
 void TFTable::MemoClasseMouseDown(TBlocVue& Bloc, Qt::MouseButton Bouton,
                                   Qt::KeyboardModifiers Etat, QPoint PositionGlobale) {
     if (Bouton == Qt::LeftButton)
-        ExecuterProtege(
-            [&] { PrendreBloc(Bloc, Etat.testFlag(Qt::ControlModifier), PositionGlobale); });
+        Commande([&] { PrendreBloc(Bloc, Etat.testFlag(Qt::ControlModifier), PositionGlobale); });
 }
 
 void TFTable::MemoProfMouseDown(TBlocVue& Bloc, Qt::MouseButton Bouton, Qt::KeyboardModifiers Etat,
@@ -129,22 +188,26 @@ void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
     TBloc* Bloc = Vue.Bloc();
     if (!Bloc || Glisseur->Actif() || !SelectionnerPartenaire(*Bloc))
         return;
+    // The message boxes of the selection may have let the block go.
+    Bloc = Vue.Bloc();
     TClasse* Classe = ClasseDe(*ui->CBclasse);
     TProf* Prof = ProfDe(*ui->CBprof);
-    if (!Classe || !Prof)
+    if (!Bloc || !Classe || !Prof)
         return;
     const TJour d = JourDeGauche(Bloc->Gauche());
     const TQuart s = QuartDeHaut(Bloc->Haut());
     TActeur& Proprietaire = Bloc->DeClasse() ? static_cast<TActeur&>(*Classe) : *Prof;
     TActeur& Partenaire = Bloc->DeClasse() ? static_cast<TActeur&>(*Prof) : *Classe;
-    TBloc* Jumeau = Partenaire.BlocDe(d, s);
-    // Both grids must hold this very course; a damaged timetable may not, and then
-    // nothing is taken rather than the other grid's unrelated run.
-    if (Proprietaire.BlocDe(d, s) != Bloc || !Jumeau)
+    // Nothing is taken unless both grids hold this very course.
+    if (Proprietaire.BlocDe(d, s) != Bloc || !MemeCours(*Classe, *Prof, d, s))
         return;
+    TBloc* Jumeau = Partenaire.BlocDe(d, s);
     JourPris = d;
     DebutPris = s;
     DureePrise = static_cast<std::uint8_t>(Bloc->Hauteur() / (TGrilleVue::HauteurLigne + 1));
+    ClassePrise = Classe->Nom;
+    ProfPris = Prof->Nom;
+    CopiePrise = Copie;
     Bloc->Renommer(Bloc->Identifiant() + "x");
     Jumeau->Renommer(Jumeau->Identifiant() + "x");
     Classe->EffacerPlage(d, s, false);
@@ -208,25 +271,26 @@ bool TFTable::FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGl
 
     BlocPris->Tag = 0;
     BlocPris->FixerVisible(true);
-    bool Accepte = false;
-    const TClasse* Classe = ClasseDe(*ui->CBclasse);
-    const TProf* Prof = ProfDe(*ui->CBprof);
+    const TClasse* Classe = LesClasses ? LesClasses->Trouver(ClassePrise) : nullptr;
+    const TProf* Prof = LesProfs ? LesProfs->Trouver(ProfPris) : nullptr;
     if (!Classe || !Prof) {
+        // No box while the mouse is held: the course goes back and the drag ends first.
+        RemettreCours();
         Messages().Message(Ansi("Erreur : problème de coordination Classe / Professeur"));
-    } else {
-        const TJour d = JourDuPointeur(x);
-        const TQuart s = QuartDeHaut(y);
-        const auto e = static_cast<TQuart>(s + DureePrise);
-        if (Classe->PlageLibre(Prof->Matiere, d, s, e) && Prof->PlageLibre(Classe->Nom, d, s, e)) {
-            BlocPris->Deplacer(GaucheDeJour(d), HautDeQuart(s));
-            BlocJumeau->Deplacer(GaucheDeJour(d), HautDeQuart(s));
-            Accepte = true;
-        }
+        return false;
     }
-    if (Accepte)
+    const TJour d = JourDuPointeur(x);
+    const TQuart s = QuartDeHaut(y);
+    const auto e = static_cast<TQuart>(s + DureePrise);
+    const bool Accepte =
+        Classe->PlageLibre(Prof->Matiere, d, s, e) && Prof->PlageLibre(Classe->Nom, d, s, e);
+    if (Accepte) {
+        BlocPris->Deplacer(GaucheDeJour(d), HautDeQuart(s));
+        BlocJumeau->Deplacer(GaucheDeJour(d), HautDeQuart(s));
         BlocJumeau->Tag = 1;
-    else if (BlocJumeau->Tag > 0)
+    } else if (BlocJumeau->Tag > 0) {
         BlocJumeau->Tag = -1;
+    }
     return Accepte;
 }
 
@@ -240,21 +304,45 @@ void TFTable::ImageMemoDragOver(TBloc& Bloc, int y) {
         Bloc.FixerVisible(false);
 }
 
+bool TFTable::PoserCours(TJour Jour, TQuart Debut) {
+    TClasse* Classe = LesClasses ? LesClasses->Trouver(ClassePrise) : nullptr;
+    TProf* Prof = LesProfs ? LesProfs->Trouver(ProfPris) : nullptr;
+    const auto Fin = static_cast<TQuart>(Debut + DureePrise);
+    if (!Classe || !Prof || !Classe->PlageLibre(Prof->Matiere, Jour, Debut, Fin) ||
+        !Prof->PlageLibre(Classe->Nom, Jour, Debut, Fin))
+        return false;
+    Classe->PlacerPlage(Jour, Debut, Fin, Prof->Matiere);
+    Prof->PlacerPlage(Jour, Debut, Fin, Classe->Nom);
+    return true;
+}
+
+void TFTable::LacherBlocs() {
+    BlocPris.reset();
+    BlocJumeau.reset();
+}
+
 void TFTable::MemoEndDrag() {
     ExecuterProtege([this] {
-        TClasse* Classe = ClasseDe(*ui->CBclasse);
-        TProf* Prof = ProfDe(*ui->CBprof);
-        if (BlocPris && BlocJumeau && (BlocJumeau->Tag == 1 || BlocJumeau->Tag == -1) && Classe &&
-            Prof) {
-            const TJour d = JourDeGauche(BlocPris->Gauche());
-            const TQuart s = QuartDeHaut(BlocPris->Haut());
-            const auto Fin = static_cast<TQuart>(s + DureePrise);
-            Classe->PlacerPlage(d, s, Fin, Prof->Matiere);
-            Prof->PlacerPlage(d, s, Fin, Classe->Nom);
+        if (BlocPris && BlocJumeau && (BlocJumeau->Tag == 1 || BlocJumeau->Tag == -1)) {
+            // A move whose place is no longer free goes back where it came from.
+            if (!PoserCours(JourDeGauche(BlocPris->Gauche()), QuartDeHaut(BlocPris->Haut())) &&
+                !CopiePrise)
+                PoserCours(JourPris, DebutPris);
         }
-        BlocPris.reset();
-        BlocJumeau.reset();
+        LacherBlocs();
         RafraichirVues();
         Sauveur->Memoriser();
     });
+    ActualiserCommandes();
+}
+
+void TFTable::RemettreCours() {
+    if (!Glisseur->Actif())
+        return;
+    Glisseur->Abandonner();
+    const TDestructionsDifferees Differer;
+    if (!CopiePrise)
+        PoserCours(JourPris, DebutPris);
+    LacherBlocs();
+    RafraichirVues();
 }

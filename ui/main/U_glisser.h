@@ -3,7 +3,8 @@
 // While it runs, a widget of the window that stays shown holds the mouse, so that every
 // move and the release reach the machine wherever the pointer goes: the pressed block
 // cannot keep it, since the drag hides it at times, and a pick-up from a menu starts with
-// no button down at all.
+// no button down at all. The keyboard is held too: Escape puts the course back, any other
+// key (a shortcut, an arrow in a list) is refused, since the course is in neither grid.
 #include "model/U_bloc.h"
 #include "model/U_types.h"
 
@@ -26,6 +27,8 @@ public:
     void Commencer(QPoint Origine);
     void Bouger(QPoint PositionGlobale);
     void Relacher();
+    // Ends the drag without a drop.
+    void Abandonner() { Arreter(); }
     bool Actif() const { return Etat != TEtat::Inactif; }
     bool Commence() const { return Etat == TEtat::EnCours; }
 
@@ -35,6 +38,7 @@ protected:
 private:
     enum class TEtat { Inactif, EnAttente, EnCours };
     void Arreter();
+    bool FiltrerClavier(QEvent* Evenement);
 
     TFTable& Table;
     QPointer<QWidget> Capteur; // holds the mouse while the drag lasts

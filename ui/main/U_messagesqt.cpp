@@ -1,5 +1,6 @@
 #include "ui/main/U_messagesqt.h"
 
+#include "ui/main/U_princ.h"
 #include "ui/main/U_texteqt.h"
 
 #include <QApplication>
@@ -46,8 +47,20 @@ TReponse ReponseDe(TGenreMessage Genre, int Bouton) {
     }
 }
 
+// The box belongs to the window that shows it: the modal form in front, else a window kept
+// on top (the about box at start-up, the wizard), else the main window. So it is never
+// hidden under another of the program's windows.
+QWidget* TMessagesQt::Proprietaire() const {
+    if (QWidget* Modal = QApplication::activeModalWidget())
+        return Modal;
+    for (QWidget* Haut : QApplication::topLevelWidgets())
+        if (Haut->isVisible() && Haut->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return Haut;
+    return Parent ? Parent : FTable;
+}
+
 int TMessagesQt::Executer(TGenreMessage Genre, const std::string& Texte) {
-    return ConstruireBoite(Genre, Texte, Parent)->exec();
+    return ConstruireBoite(Genre, Texte, Proprietaire())->exec();
 }
 
 void TMessagesQt::Erreur(const std::string& Texte) {

@@ -16,8 +16,10 @@ TReponse ReponseDe(TGenreMessage Genre, int Bouton);
 
 class TMessagesQt final : public IMessages {
 public:
-    // Parent of the boxes: normally the main window, so they stay over it.
+    // Parent of the boxes when no other window of the program is in front; the main window
+    // when none is given.
     explicit TMessagesQt(QWidget* Parent = nullptr) : Parent(Parent) {}
+    QWidget* Proprietaire() const;
 
     void Erreur(const std::string& Texte) override;
     void Message(const std::string& Texte) override;

@@ -10,12 +10,14 @@
 #include "storage/U_registre.h"
 #include "ui/dialogs/U_apropos.h"
 #include "ui/dialogs/U_modifduree.h"
+#include "ui/main/U_aide.h"
 #include "ui/main/U_application.h"
 #include "ui/main/U_blocvue.h"
 #include "ui/main/U_centrage.h"
 #include "ui/main/U_dialogues.h"
 #include "ui/main/U_glisser.h"
 #include "ui/main/U_listes.h"
+#include "ui/main/U_rubriques.h"
 #include "ui/main/U_texteqt.h"
 #include "ui_princ.h"
 
@@ -42,13 +44,13 @@ QString TexteQuarts(unsigned Quarts) {
     return QString::fromLatin1(Tampon);
 }
 
-// Row 0 and column 0 of the string grids are their fixed, grey cells.
+// Column 0 of the string grids is their fixed, grey column.
 void EcrireCellule(QTableWidget& Grille, int Rangee, int Colonne, const QString& Texte) {
     QTableWidgetItem* Cellule = Grille.item(Rangee, Colonne);
     if (!Cellule) {
         Cellule = new QTableWidgetItem;
         Cellule->setFlags(Qt::ItemIsEnabled);
-        if (Rangee == 0 || Colonne == 0)
+        if (Colonne == 0)
             Cellule->setBackground(Grille.palette().button());
         Grille.setItem(Rangee, Colonne, Cellule);
     }
@@ -61,18 +63,20 @@ void ViderRangee(QTableWidget& Grille, int Rangee) {
             Cellule->setText(QString());
 }
 
-// Header and n data rows, then one empty row.
+// A summary's row 0 is its header, which stays in view when the rows scroll: the table's
+// own header shows it, so table row r is the summary's row r + 1.
 void PreparerResume(QTableWidget& Grille, int n) {
-    Grille.setRowCount(n + 2);
-    ViderRangee(Grille, n + 1);
+    Grille.setRowCount(n + 1); // n data rows, then one empty row
+    ViderRangee(Grille, n);
 }
 
 void EcrireResume(QTableWidget& Grille, int Rangee, const std::string& Nom, unsigned APlacer,
                   unsigned Placees, unsigned Reference) {
-    EcrireCellule(Grille, Rangee, 0, VersQt(Nom));
-    EcrireCellule(Grille, Rangee, 1, TexteQuarts(APlacer));
-    EcrireCellule(Grille, Rangee, 2, TexteQuarts(Placees));
-    EcrireCellule(Grille, Rangee, 3,
+    const int r = Rangee - 1;
+    EcrireCellule(Grille, r, 0, VersQt(Nom));
+    EcrireCellule(Grille, r, 1, TexteQuarts(APlacer));
+    EcrireCellule(Grille, r, 2, TexteQuarts(Placees));
+    EcrireCellule(Grille, r, 3,
                   Reference < Placees ? QStringLiteral("Dépassement")
                                       : TexteQuarts(Reference - Placees));
 }
@@ -101,12 +105,15 @@ void ConfigurerGrilleHoraire(QTableWidget& Grille) {
 
 void ConfigurerResume(QTableWidget& Grille, std::initializer_list<int> Largeurs) {
     Grille.setColumnCount(static_cast<int>(Largeurs.size()));
-    Grille.setRowCount(2);
+    Grille.setRowCount(1);
     for (QHeaderView* Entete : {Grille.horizontalHeader(), Grille.verticalHeader()}) {
-        Entete->hide();
         Entete->setMinimumSectionSize(1);
         Entete->setSectionResizeMode(QHeaderView::Fixed);
     }
+    Grille.verticalHeader()->hide();
+    Grille.horizontalHeader()->setFixedHeight(21);
+    Grille.horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Grille.horizontalHeader()->setHighlightSections(false);
     int c = 0;
     for (const int Largeur : Largeurs)
         Grille.setColumnWidth(c++, Largeur + 1);
@@ -129,6 +136,9 @@ TFTable::TFTable(const QStringList& Arguments)
     FTable = this;
     Fenetre = this;
     ui->setupUi(this);
+    qApp->installEventFilter(new TAideContextuelle(this));
+    FixerRubrique(this, Rubrique::FenetrePrincipale);
+    FixerRubrique(ui->CBclasse, Rubrique::ListeClasses);
     ConstruireVues();
     ConstruireMenus();
     Glisseur = std::make_unique<TGlisseur>(*this, *centralWidget());
@@ -136,11 +146,8 @@ TFTable::TFTable(const QStringList& Arguments)
     FabriqueProf = std::make_unique<TFabriqueBlocsQt>(*ui->PProf, *this);
     PanneauClasse.Fabrique = FabriqueClasse.get();
     PanneauProf.Fabrique = FabriqueProf.get();
-    ExecuterDuree = [](TFmodifduree& Dialogue) { return Dialogue.exec() == QDialog::Accepted; };
-    ChoisirEnregistrement = [this](const QString& Nom) {
-        return DialogueEnregistrement(this, Nom);
-    };
     FormCreate(Arguments);
+    ActualiserCommandes();
 }
 
 TFTable::~TFTable() {
@@ -183,9 +190,9 @@ void TFTable::ConstruireVues() {
     connect(ui->SBClasse, &QScrollBar::valueChanged, this, &TFTable::SBClasseChange);
     connect(ui->SBProf, &QScrollBar::valueChanged, this, &TFTable::SBProfChange);
     connect(ui->CBclasse, &QComboBox::activated, this,
-            [this] { ExecuterProtege([this] { CBclasseChange(); }); });
+            [this] { ChangerListe(*ui->CBclasse, LegendePClasse, &TFTable::CBclasseChange); });
     connect(ui->CBprof, &QComboBox::activated, this,
-            [this] { ExecuterProtege([this] { CBprofChange(); }); });
+            [this] { ChangerListe(*ui->CBprof, LegendePProf, &TFTable::CBprofChange); });
 
     resize(LargeurClient, HauteurClient + menuBar()->sizeHint().height());
     setFixedSize(size());
@@ -201,13 +208,10 @@ void TFTable::FormCreate(const QStringList& Arguments) {
             for (int Minute = 0; Minute < 60; Minute += 15)
                 EcrireCellule(*Grille, Rangee++, 0, QString::asprintf("%.2dh%.2d", Heure, Minute));
     }
-    for (QTableWidget* Resume : {ui->SGens, ui->SGcours}) {
-        const QString Entetes[] = {QStringLiteral(" Cours   /   Heures"),
-                                   QStringLiteral("  A placer"), QStringLiteral("  Placées"),
-                                   QStringLiteral(" Restantes")};
-        for (int c = 0; c < 4; ++c)
-            EcrireCellule(*Resume, 0, c, Entetes[c]);
-    }
+    for (QTableWidget* Resume : {ui->SGens, ui->SGcours})
+        Resume->setHorizontalHeaderLabels(
+            {QStringLiteral(" Cours   /   Heures"), QStringLiteral("  A placer"),
+             QStringLiteral("  Placées"), QStringLiteral(" Restantes")});
 
     Sauveur = new TSauveur;
     Registre = new TRegistre;
@@ -220,18 +224,23 @@ void TFTable::FormCreate(const QStringList& Arguments) {
         LesClasses = new TLesClasses;
         return;
     }
-    // A path with blanks given without quotes arrives cut into several arguments.
-    const QString Nom = Arguments.join(QLatin1Char(' ')).left(255);
+    // A path with blanks given without quotes arrives cut into several arguments. It is not
+    // cut to any length: a shortened path could open, and later overwrite, another file.
+    const QString Nom = Arguments.join(QLatin1Char(' '));
     LesSeries = nullptr;
     LesProfs = nullptr;
     LesClasses = nullptr;
+    bool Sain = false;
     try {
-        Sauveur->LireFichier(Nom.toStdString());
+        Sain = Sauveur->LireFichier(Nom.toStdString());
     } catch (const EErreurFichier& Erreur) {
         AfficherErreur(Erreur);
         return;
     }
-    NomFichierOuverture = NomFichierEnregistrement = Nom.toStdString();
+    // A file that failed to open is never the one a save writes over: saving asks for a name.
+    NomFichierOuverture = Nom.toStdString();
+    if (Sain)
+        NomFichierEnregistrement = Nom.toStdString();
     setWindowTitle(QStringLiteral("Horalo - Emploi du temps - ") + Nom);
 }
 
@@ -385,7 +394,7 @@ bool TFTable::eventFilter(QObject* Objet, QEvent* Evenement) {
 
 void TFTable::closeEvent(QCloseEvent* Evenement) {
     bool Fermer = false; // a save that failed keeps the window and its changes
-    ExecuterProtege([&] { Fermer = FormCloseQuery(); });
+    Commande([&] { Fermer = FormCloseQuery(); });
     if (Fermer)
         Evenement->accept();
     else

@@ -11,8 +11,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QComboBox;
+class QDialog;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -22,7 +24,6 @@ class TBlocVue;
 class TClasse;
 class TF_apropos;
 class TFabriqueBlocsQt;
-class TFmodifduree;
 class TGlisseur;
 class TProf;
 
@@ -36,6 +37,19 @@ public:
     // Arguments: the command line after the program's name; joined, they name a file.
     explicit TFTable(const QStringList& Arguments = {});
     ~TFTable() override;
+
+    // The one way into the model. Refused with a beep while a course is held, while long
+    // work runs, or while one of the program's modal forms is open and the command does not
+    // come from it (Source); otherwise run whole under the error handler, after which every
+    // entry's state follows the model and the history. False when refused.
+    bool Commande(const std::function<void()>& Action, const QWidget* Source = nullptr);
+    bool Occupe(const QWidget* Source = nullptr) const;
+    // One of the program's forms, modally, through the dialogs seam: its result.
+    int ExecuterModal(QDialog& Dialogue);
+    // Long work that lets events run: every command is refused while it lasts.
+    void Travailler(const std::function<void()>& Travail);
+    // Enables the entries whose commands have something to act on (undo, redo).
+    void ActualiserCommandes();
 
     // What storage asks of the window.
     void RafraichirVues() override;
@@ -58,6 +72,8 @@ public:
     void MemoProfMouseDown(TBlocVue& Bloc, Qt::MouseButton Bouton, Qt::KeyboardModifiers Etat,
                            QPoint PositionGlobale);
     bool SelectionnerPartenaire(const TBloc& Bloc);
+    // Escape during a drag: the course goes back where it was picked up, nothing recorded.
+    void RemettreCours();
     bool FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGlobale);
     void ImageMemoDragOver(TBloc& Bloc, int y);
     void MemoEndDrag();
@@ -95,14 +111,9 @@ public:
     std::unique_ptr<TBloc> BlocPris;
     std::unique_ptr<TBloc> BlocJumeau;
 
-    // The open and save dialogs' file names, until those dialogs exist.
+    // The open and save dialogs' file names: the timetable's file, "Defaut" for none.
     std::string NomFichierOuverture;
     std::string NomFichierEnregistrement = "Defaut";
-
-    // Runs the duration dialog; true when it ends with OK. Tests answer in its place.
-    std::function<bool(TFmodifduree&)> ExecuterDuree;
-    // Runs the save dialog from the current file name; an empty name when cancelled.
-    std::function<QString(const QString&)> ChoisirEnregistrement;
 
     TF_apropos* F_apropos = nullptr;
     QMenu* PPMCours = nullptr;
@@ -123,6 +134,11 @@ private:
     TClasse* ClasseDe(const QComboBox& Liste) const;
     TProf* ProfDe(const QComboBox& Liste) const;
     void PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine);
+    // Places the held course at Jour, Debut on the class and the teacher found at pick-up,
+    // when both grids still have room for it there.
+    bool PoserCours(TJour Jour, TQuart Debut);
+    void LacherBlocs();
+    void ChangerListe(QComboBox& Liste, const std::string& Legende, void (TFTable::*Change)());
     void SupprimerCours(const TBloc& Bloc);
     void ModifierDuree(const TBloc& Bloc);
     // Connects a menu entry to a command whose failures the user is told about.
@@ -138,6 +154,12 @@ private:
     std::string LegendePProf;
     QPointer<TBlocVue> BlocMenu; // the block PPMCours was opened on
     int RestantMolette = 0;      // wheel movement short of a whole notch
+    // The course held: its class and teacher as found at pick-up.
+    std::string ClassePrise;
+    std::string ProfPris;
+    bool CopiePrise = false;
+    std::vector<const QDialog*> Modaux; // the program's forms shown modally, innermost last
+    bool TravailEnCours = false;
 };
 
 extern TFTable* FTable;
