@@ -229,26 +229,39 @@ void TRecherche::Couper(int Id, int Debut, int Fin, std::vector<int>& Touchees) 
 }
 
 void TRecherche::Mouvement() {
-    const int Tache =
-        Manquants[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Manquants.size())))];
+    const long Avant = Total;
+    Journaliser = true;
+    int Tache;
+    // One move in four takes a run of any task away first: the walk then also goes through
+    // the timetables where the hours missing stay the same but lie elsewhere.
+    if (Hasard.Tirer(4) == 0 && !Runs.empty()) {
+        const int Id = Hasard.Tirer(static_cast<int>(Runs.size()));
+        if (Runs[static_cast<std::size_t>(Id)].Rang < 0) {
+            Annuler();
+            return;
+        }
+        Tache = Runs[static_cast<std::size_t>(Id)].p.Tache;
+        Retirer(Id);
+    } else {
+        Tache =
+            Manquants[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Manquants.size())))];
+    }
     const TTache& t = P.Taches[static_cast<std::size_t>(Tache)];
     const int Plus = std::min(LMax, Manque(Tache));
     const int L = Hasard.Tirer(2) ? Plus : 1 + Hasard.Tirer(Plus);
     TMasque Possibles = Debuts[static_cast<std::size_t>(L)];
-    if (!Possibles)
-        return;
-    for (int n = Hasard.Tirer(std::popcount(Possibles)); n > 0; --n)
+    for (int n = Possibles ? Hasard.Tirer(std::popcount(Possibles)) : 0; n > 0; --n)
         Possibles &= Possibles - 1;
     const int Debut = PremierQuart + std::countr_zero(Possibles);
     const int Fin = Debut + L - 1;
     const int Jour = Hasard.Tirer(JoursSemaine);
-    const TMasque m = MasquePlage(Debut, L);
-    if ((P.Fixe[static_cast<std::size_t>(t.Classe)][static_cast<std::size_t>(Jour)] |
-         P.Fixe[static_cast<std::size_t>(t.Prof)][static_cast<std::size_t>(Jour)]) &
-        m)
+    const TMasque m = Possibles ? MasquePlage(Debut, L) : 0;
+    if (!Possibles || ((P.Fixe[static_cast<std::size_t>(t.Classe)][static_cast<std::size_t>(Jour)] |
+                        P.Fixe[static_cast<std::size_t>(t.Prof)][static_cast<std::size_t>(Jour)]) &
+                       m)) {
+        Annuler();
         return;
-    const long Avant = Total;
-    Journaliser = true;
+    }
     std::vector<int> Touchees;
     for (const int a : {t.Classe, t.Prof})
         for (int q = std::max(PremierQuart, Debut - 1); q <= std::min(DernierQuart, Fin + 1); ++q)
