@@ -51,21 +51,45 @@ void TFTable::Relier(QAction* Entree, void (TFTable::*Action)()) {
 }
 
 void TFTable::ConstruireMenus() {
-    // Entries whose commands are not part of the program yet: no shortcut fails silently.
-    for (QAction* Entree :
-         {ui->Nouveau1, ui->Ouvrir1, ui->Assistant1, ui->Assistant2, ui->Imprimer1,
-          ui->Configurationdelimpression1, ui->CopierClasse1, ui->CopierProf1, ui->Serie1,
-          ui->Classe1, ui->Professeur1, ui->Plagehoraire1, ui->Options1, ui->Utiliserlaide1,
-          ui->Index1, ui->Rechercher1})
-        Entree->setEnabled(false);
     connect(ui->Edition1, &QMenu::aboutToShow, this, &TFTable::Edition1Click);
-    Relier(ui->Annuler1, &TFTable::Annuler1Click);
-    Relier(ui->Refaire1, &TFTable::Refaire1Click);
-    Relier(ui->Automatique1, &TFTable::Automatique1Click);
-    Relier(ui->Apropos1, &TFTable::Apropos1Click);
-    Relier(ui->Quitter1, &TFTable::Quitter1Click);
-    Relier(ui->Enregistrer1, &TFTable::Enregistrer1Click);
-    Relier(ui->Enregistrersous1, &TFTable::Enregistrersous1Click);
+    const std::pair<QAction*, void (TFTable::*)()> Entrees[] = {
+        {ui->Nouveau1, &TFTable::Nouveau1Click},
+        {ui->Ouvrir1, &TFTable::Ouvrir1Click},
+        {ui->Assistant1, &TFTable::Assistant1Click},
+        {ui->Enregistrer1, &TFTable::Enregistrer1Click},
+        {ui->Enregistrersous1, &TFTable::Enregistrersous1Click},
+        {ui->Imprimer1, &TFTable::Imprimer1Click},
+        {ui->Configurationdelimpression1, &TFTable::Configurationdelimpression1Click},
+        {ui->Quitter1, &TFTable::Quitter1Click},
+        {ui->Annuler1, &TFTable::Annuler1Click},
+        {ui->Refaire1, &TFTable::Refaire1Click},
+        {ui->CopierClasse1, &TFTable::CopierClasse1Click},
+        {ui->CopierProf1, &TFTable::CopierProf1Click},
+        {ui->Assistant2, &TFTable::Assistant1Click},
+        {ui->Serie1, &TFTable::Serie1Click},
+        {ui->Classe1, &TFTable::Classe1Click},
+        {ui->Professeur1, &TFTable::Professeur1Click},
+        {ui->Automatique1, &TFTable::Automatique1Click},
+        {ui->Plagehoraire1, &TFTable::Plagehoraire1Click},
+        {ui->Options1, &TFTable::Options1Click},
+        {ui->Utiliserlaide1, &TFTable::Utiliserlaide1Click},
+        {ui->Index1, &TFTable::Index1Click},
+        {ui->Rechercher1, &TFTable::Rechercher1Click},
+        {ui->Apropos1, &TFTable::Apropos1Click},
+    };
+    for (const auto& [Entree, Action] : Entrees)
+        Relier(Entree, Action);
+    // Entries whose forms are not part of the program yet: no shortcut fails silently.
+    for (QAction* Entree : {
+             ui->Assistant1,
+             ui->Assistant2,
+             ui->Serie1,
+             ui->Classe1,
+             ui->Professeur1,
+             ui->Plagehoraire1,
+             ui->Options1,
+         })
+        Entree->setEnabled(false);
 
     PPMCours = new QMenu(this);
     PPMCours->setObjectName(QStringLiteral("PPMCours"));
@@ -92,6 +116,9 @@ void TFTable::ConstruireMenus() {
     PPMProf->setObjectName(QStringLiteral("PPMProf"));
     Entree(PPMProf, "ModifierheuresProf1", QStringLiteral("&Modifier heures de cours"),
            &TFTable::ModifierheuresProf1Click);
+    // They open forms not part of the program yet.
+    PPMSerie->setEnabled(false);
+    PPMProf->setEnabled(false);
     connect(ui->SGens, &QWidget::customContextMenuRequested, this,
             [this](QPoint Point) { PPMSerie->popup(ui->SGens->viewport()->mapToGlobal(Point)); });
     connect(ui->SGcours, &QWidget::customContextMenuRequested, this,
@@ -236,10 +263,13 @@ void TFTable::Aide2Click() {
     Aide().AfficherRubrique(Rubrique::BlocCours);
 }
 
-// The series and teacher dialogs that these open are not part of the program yet.
-void TFTable::ModifierHeuresSerie1Click() {}
+void TFTable::ModifierHeuresSerie1Click() {
+    Serie1Click();
+}
 
-void TFTable::ModifierheuresProf1Click() {}
+void TFTable::ModifierheuresProf1Click() {
+    Professeur1Click();
+}
 
 void TFTable::Edition1Click() {
     ActualiserCommandes();
@@ -272,43 +302,14 @@ void TFTable::Apropos1Click() {
     F_apropos = OuvrirAPropos(this);
 }
 
-void TFTable::Quitter1Click() {
-    close();
+void TFTable::Utiliserlaide1Click() {
+    Aide().Sommaire();
 }
 
-void TFTable::Enregistrer1Click() {
-    if (NomFichierEnregistrement == "Defaut") {
-        Enregistrersous1Click();
-        return;
-    }
-    Sauveur->EcrireFichier(NomFichierEnregistrement);
-    setWindowTitle(QStringLiteral("Horalo - Emploi du temps - ") +
-                   QString::fromStdString(NomFichierEnregistrement));
-    Sauveur->Reinitialiser();
+void TFTable::Index1Click() {
+    Aide().Index();
 }
 
-void TFTable::Enregistrersous1Click() {
-    const QString Nom = Dialogues().EnregistrerFichier(
-        this, QString(), QString::fromStdString(NomFichierEnregistrement), {});
-    if (Nom.isEmpty())
-        return;
-    NomFichierEnregistrement = Nom.toStdString();
-    Enregistrer1Click();
-}
-
-bool TFTable::FormCloseQuery() {
-    Messages().TraiterEvenements();
-    if (!Sauveur || !Sauveur->Modifie)
-        return true;
-    switch (Messages().ConfirmerAvecAbandon(Ansi("Voulez vous sauvegarder ?"))) {
-    case TReponse::Abandon:
-        return false;
-    case TReponse::Oui:
-        // A save the user cancelled in the file dialog must not lose the changes.
-        Enregistrer1Click();
-        return !Sauveur->Modifie;
-    case TReponse::Non:
-        return true;
-    }
-    return true;
+void TFTable::Rechercher1Click() {
+    Aide().Rechercher();
 }

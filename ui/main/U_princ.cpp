@@ -22,6 +22,7 @@
 #include "ui_princ.h"
 
 #include <QCloseEvent>
+#include <QPrinter>
 #include <QMouseEvent>
 #include <QWheelEvent>
 

@@ -17,11 +17,13 @@ class QComboBox;
 class QDialog;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QScrollBar;
 class QTableWidget;
 class TBloc;
 class TBlocVue;
 class TClasse;
+class TF_Assistant;
 class TF_apropos;
 class TFabriqueBlocsQt;
 class TGlisseur;
@@ -91,16 +93,33 @@ public:
     void ModifierHeuresSerie1Click();
     void ModifierheuresProf1Click();
 
-    // Menu bar commands built so far.
+    // The menu bar's commands.
+    void Nouveau1Click();
+    void Ouvrir1Click();
+    void Enregistrer1Click();
+    void Enregistrersous1Click();
+    void DialogFolderChange(const QString& Dossier);
+    void Imprimer1Click();
+    void Configurationdelimpression1Click();
+    void Quitter1Click();
+    bool FormCloseQuery();
     void Edition1Click();
     void Annuler1Click();
     void Refaire1Click();
+    void CopierClasse1Click();
+    void CopierProf1Click();
     void Automatique1Click();
+    void Utiliserlaide1Click();
+    void Index1Click();
+    void Rechercher1Click();
     void Apropos1Click();
-    void Quitter1Click();
-    void Enregistrer1Click();
-    void Enregistrersous1Click();
-    bool FormCloseQuery();
+    // The commands that open the data-entry forms and the wizard.
+    void Assistant1Click();
+    void Serie1Click();
+    void Classe1Click();
+    void Professeur1Click();
+    void Plagehoraire1Click();
+    void Options1Click();
 
     std::int32_t DureeChoisie = 0;
     std::uint8_t JourPris = 0;
@@ -116,6 +135,7 @@ public:
     std::string NomFichierEnregistrement = "Defaut";
 
     TF_apropos* F_apropos = nullptr;
+    QPointer<TF_Assistant> F_Assistant; // forgotten when the wizard is destroyed
     QMenu* PPMCours = nullptr;
     QMenu* PPMSerie = nullptr;
     QMenu* PPMProf = nullptr;
@@ -138,6 +158,10 @@ private:
     // when both grids still have room for it there.
     bool PoserCours(TJour Jour, TQuart Debut);
     void LacherBlocs();
+    // Asks to save a modified timetable; false when it must stay (Abort, or a save that did
+    // not happen).
+    bool PeutRemplacer();
+    QPrinter& Imprimante(); // kept from one print or set-up to the next
     void ChangerListe(QComboBox& Liste, const std::string& Legende, void (TFTable::*Change)());
     void SupprimerCours(const TBloc& Bloc);
     void ModifierDuree(const TBloc& Bloc);
@@ -148,6 +172,7 @@ private:
     std::unique_ptr<TFabriqueBlocsQt> FabriqueClasse;
     std::unique_ptr<TFabriqueBlocsQt> FabriqueProf;
     std::unique_ptr<TGlisseur> Glisseur;
+    std::unique_ptr<QPrinter> FImprimante;
     // The names of the class and the teacher whose blocks are shown: what the hidden
     // captions of PClasse and PProf held. Kept as bytes, so any name round-trips.
     std::string LegendePClasse;

@@ -1,0 +1,15 @@
+// The commands that open the data-entry forms and the wizard. Until its form is part of
+// the program, a command's menu entry stays disabled and the command does nothing.
+#include "ui/main/U_princ.h"
+
+void TFTable::Assistant1Click() {}
+
+void TFTable::Serie1Click() {}
+
+void TFTable::Classe1Click() {}
+
+void TFTable::Professeur1Click() {}
+
+void TFTable::Plagehoraire1Click() {}
+
+void TFTable::Options1Click() {}
