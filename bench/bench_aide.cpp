@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
     for (const char* Variable : {"HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
         qputenv(Variable, Maison.path().toLocal8Bit());
     QApplication Application(argc, argv);
+    // The offscreen platform warns at every window shown that it cannot raise it.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
