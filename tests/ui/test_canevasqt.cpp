@@ -1,19 +1,11 @@
 #include "ui/main/U_canevasqt.h"
 
 #include "tests/support/ModeleDeTest.h"
+#include "tests/ui/OutilsImages.h"
 
 namespace {
 
 constexpr TCouleur Saumon = 0x7280FA; // $00BBGGRR of (250, 128, 114)
-
-// Glyphs are smoothed: their darkest pixels are near black, not always black.
-bool ContientDuNoir(const QImage& Image, const QRect& Zone) {
-    for (int y = Zone.top(); y <= Zone.bottom(); ++y)
-        for (int x = Zone.left(); x <= Zone.right(); ++x)
-            if (Image.pixelColor(x, y).value() < 96)
-                return true;
-    return false;
-}
 
 } // namespace
 
@@ -29,7 +21,7 @@ TEST(CanevasQt, TextSitsOnAnOpaqueBackgroundBelowAndRightOfItsPoint) {
     Canevas.FixerPolice("MS Serif", 9);
     Canevas.FixerFond(Saumon);
     Canevas.Texte(20, 10, "Lundi");
-    const QImage& Image = Canevas.Image();
+    const QImage Image = Canevas.Image();
     EXPECT_EQ(Image.pixelColor(20, 10), CouleurQt(Saumon)); // top-left is background
     EXPECT_EQ(Image.pixelColor(19, 10), QColor(Qt::white));
     EXPECT_EQ(Image.pixelColor(20, 9), QColor(Qt::white));
@@ -46,7 +38,7 @@ TEST_F(CanevasSemaine, AClassWeekIsPaintedWithItsBlocksAndGrid) {
 
     TCanevasQt Canevas;
     LesClasses->Trouver("C1")->Dessiner(Canevas);
-    const QImage& Image = Canevas.Image();
+    const QImage Image = Canevas.Image();
     ASSERT_EQ(Image.size(), QSize(275, 952));
 
     // The block's rectangle runs from (40, 192) to (78, 267), right and bottom outside.

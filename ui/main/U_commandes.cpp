@@ -79,6 +79,13 @@ void TFTable::ConstruireMenus() {
     };
     for (const auto& [Entree, Action] : Entrees)
         Relier(Entree, Action);
+    // The window's image list, images 0 to 6, drawn for Horalo.
+    const std::pair<QAction*, const char*> Images[] = {
+        {ui->Nouveau1, "nouveau"},   {ui->Ouvrir1, "ouvrir"},   {ui->Enregistrer1, "enregistrer"},
+        {ui->Imprimer1, "imprimer"}, {ui->Quitter1, "quitter"}, {ui->Annuler1, "annuler"},
+        {ui->Utiliserlaide1, "aide"}};
+    for (const auto& [Entree, Nom] : Images)
+        Entree->setIcon(QIcon(QStringLiteral(":/menu/%1.png").arg(QLatin1String(Nom))));
     // Entries whose forms are not part of the program yet: no shortcut fails silently.
     for (QAction* Entree : {
              ui->Assistant1,

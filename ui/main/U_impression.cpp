@@ -20,6 +20,7 @@ QImage ImageSemaine(const TActeur& Acteur) {
     return ImageTravail.Image();
 }
 
+
 std::vector<TPage> PagesSelection(const TClasse* Classe, const TProf* Prof) {
     std::vector<TPage> Pages;
     if (Classe)
@@ -47,7 +48,15 @@ void ImprimerPages(QPrinter& Imprimante, const std::vector<TPage>& Pages) {
     const int PH = Imprimante.height();
     const QRect Cible(0, 0, PH * (W - 2) / (H + 37), PH);
     for (const TPage& Page : Pages) {
-        Peintre.drawImage(Cible, ImageSemaine(*Page.Acteur));
+        // The week picture stretched onto the target, drawn rather than copied as pixels:
+        // the same page, but sharp and small.
+        Peintre.save();
+        Peintre.setClipRect(Cible);
+        Peintre.translate(Cible.topLeft());
+        Peintre.scale(double(Cible.width()) / (W - 2), double(Cible.height()) / (H + 37));
+        TCanevasPeintre Canevas(Peintre);
+        Page.Acteur->Dessiner(Canevas);
+        Peintre.restore();
         if (Page.PageSuivante && !Imprimante.newPage())
             throw EErreurImpression("la page suivante n'a pas pu commencer");
     }

@@ -2,6 +2,7 @@
 #include "model/U_messages.h"
 #include "ui/main/U_aideqt.h"
 #include "ui/main/U_application.h"
+#include "ui/main/U_lots.h"
 #include "ui/main/U_messagesqt.h"
 #include "ui/main/U_princ.h"
 #include "ui/main/U_ressources.h"
@@ -19,6 +20,10 @@ bool AffichageDisponible() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Batch work needs no display: it paints off screen.
+    const bool Lot = EstTravailEnLot(argc, argv);
+    if (Lot)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!AffichageDisponible()) {
         std::fprintf(stderr,
                      "Horalo a besoin d'un affichage graphique, et aucun n'est disponible.\n"
@@ -30,6 +35,8 @@ int main(int argc, char** argv) {
     TApplication Application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Horalo"));
     InitialiserRessources();
+    if (Lot)
+        return TravailEnLot(QApplication::arguments().mid(1));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/horalo.png")));
 
     TMessagesQt MessagesQt;

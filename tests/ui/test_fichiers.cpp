@@ -1,0 +1,287 @@
+// The file commands, printing and copying, from the menu and its shortcuts.
+#include "tests/ui/AideEnregistreuse.h"
+#include "tests/ui/FenetreDeTest.h"
+#include "tests/ui/OutilsImages.h"
+
+#include "storage/U_registre.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using Textes = std::vector<std::string>;
+
+const QString Legende = QStringLiteral("Horalo - Emploi du temps - ");
+
+// A modified school in a window, and a scratch folder.
+class FichiersTest : public FenetreTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Dossier.isValid());
+        Ouvrir();
+        ConstruireEcole();
+        Placer("C1", "Maths", 0, 40, 43);
+        Sauveur->Memoriser();
+    }
+    QString Chemin(const char* Nom) const { return Dossier.filePath(QString::fromLatin1(Nom)); }
+    void Raccourci(Qt::Key Touche) { QTest::keyClick(Table.get(), Touche, Qt::ControlModifier); }
+    void Menu(const char* Entree) { Controle<QAction>(QLatin1String(Entree))->trigger(); }
+    // A saved copy of the school, to be opened.
+    QString Enregistre(const char* Nom) {
+        const QString c = Chemin(Nom);
+        Sauveur->EcrireFichier(c.toStdString());
+        return c;
+    }
+
+    QTemporaryDir Dossier;
+};
+
+int PagesDe(const QString& Pdf) {
+    QProcess Info;
+    Info.start(QStringLiteral("pdfinfo"), {Pdf});
+    if (!Info.waitForFinished(10000))
+        return -1;
+    for (const QByteArray& Ligne : Info.readAllStandardOutput().split('\n'))
+        if (Ligne.startsWith("Pages:"))
+            return Ligne.mid(6).trimmed().toInt();
+    return -1;
+}
+
+} // namespace
+
+// New and Open replace the timetable only once the user's changes are safe: a Yes whose
+// save does not happen (cancelled, or failed) used to lose them all the same.
+TEST_F(FichiersTest, NewAndOpenKeepTheChangesUnlessTheyAreSavedOrGivenUp) {
+    const QString Autre = Enregistre("autre.edt");
+    struct TCas {
+        const char* Nom;
+        TReponse Reponse;
+        QString FichierEnregistre; // what the save-as dialog answers
+        bool Remplace;
+    };
+    const TCas Cas[] = {{"Abandon", TReponse::Abandon, QString(), false},
+                        {"OuiPuisAnnule", TReponse::Oui, QString(), false},
+                        {"OuiSurDossier", TReponse::Oui, Dossier.path(), false}, // a folder: fails
+                        {"Non", TReponse::Non, QString(), true},
+                        {"OuiPuisEnregistre", TReponse::Oui, Chemin("garde.edt"), true}};
+    for (const bool Ouvrir : {false, true})
+        for (const TCas& c : Cas) {
+            SCOPED_TRACE(std::string(c.Nom) + (Ouvrir ? " Ouvrir" : " Nouveau"));
+            if (LesClasses->Nombre() == 0)
+                ConstruireEcole();
+            Sauveur->Memoriser();
+            Table->NomFichierEnregistrement = "Defaut";
+            Messages.Reponses = {c.Reponse};
+            Dialogues.Fichiers =
+                Ouvrir ? QStringList{Autre, c.FichierEnregistre} : QStringList{c.FichierEnregistre};
+            Raccourci(Ouvrir ? Qt::Key_O : Qt::Key_N);
+            EXPECT_EQ(Messages.Questions.back(), "Voulez vous sauvegarder ?");
+            EXPECT_EQ(Sauveur->Modifie, !c.Remplace);
+            EXPECT_EQ(LesClasses->Nombre(), Ouvrir || !c.Remplace ? 2 : 0);
+            if (c.Remplace) {
+                EXPECT_EQ(Table->NomFichierEnregistrement,
+                          Ouvrir ? Autre.toStdString() : std::string("Defaut"));
+                EXPECT_TRUE(c.FichierEnregistre.isEmpty() || QFile::exists(c.FichierEnregistre));
+            }
+        }
+}
+
+TEST_F(FichiersTest, OpenNamesTheFileAndNewKeepsTheCaption) {
+    const QString Fichier = Enregistre("ecole.edt");
+    Sauveur->Reinitialiser();
+    Dialogues.Fichiers = {Fichier};
+    Raccourci(Qt::Key_O);
+    EXPECT_TRUE(Messages.Questions.empty()); // nothing to save
+    EXPECT_EQ(Table->windowTitle(), Legende + Fichier);
+    EXPECT_EQ(Table->NomFichierEnregistrement, Fichier.toStdString());
+    EXPECT_EQ(Plages(*C1(), "Maths"), "0:40-43");
+    EXPECT_FALSE(Sauveur->Modifie);
+
+    Raccourci(Qt::Key_N);
+    EXPECT_EQ(LesClasses->Nombre(), 0);
+    EXPECT_EQ(Table->windowTitle(), Legende + Fichier);
+    EXPECT_EQ(Table->NomFichierEnregistrement, "Defaut");
+
+    Dialogues.Fichiers = {QString()}; // cancelled: nothing opens
+    Raccourci(Qt::Key_O);
+    EXPECT_EQ(LesClasses->Nombre(), 0);
+}
+
+TEST_F(FichiersTest, SaveWritesTheNamedFileAndResetsTheHistory) {
+    Dialogues.Fichiers = {Chemin("a.edt")};
+    Raccourci(Qt::Key_S); // no name yet: save as
+    EXPECT_EQ(Dialogues.NomsProposes, QStringList{QStringLiteral("Defaut")});
+    EXPECT_TRUE(QFile::exists(Chemin("a.edt")));
+    EXPECT_EQ(Table->windowTitle(), Legende + Chemin("a.edt"));
+    EXPECT_FALSE(Sauveur->Modifie);
+    EXPECT_FALSE(Controle<QAction>(QStringLiteral("Annuler1"))->isEnabled());
+
+    Sauveur->Memoriser();
+    // Redo has nothing to bring back right after a recorded change.
+    EXPECT_FALSE(Sauveur->PeutRefaire());
+    Raccourci(Qt::Key_S); // named now: no dialog
+    EXPECT_EQ(Dialogues.NomsProposes.size(), 1);
+    EXPECT_FALSE(Sauveur->Modifie);
+}
+
+// The folder the file dialogs start in is the last one the user moved to in either.
+TEST_F(FichiersTest, FolderChangesAreRememberedForTheNextDialog) {
+    const QString Un = Chemin("un"), Deux = Chemin("deux");
+    Dialogues.DossiersVisites = {Un, Deux};
+    Dialogues.Fichiers = {QString()};
+    Raccourci(Qt::Key_O);
+    EXPECT_EQ(Registre->LireDossier(), Deux.toStdString());
+    Dialogues.DossiersVisites.clear();
+    Dialogues.Fichiers = {QString()};
+    Menu("Enregistrersous1");
+    EXPECT_EQ(Dialogues.DossiersDeDepart.back(), Deux);
+}
+
+// Printing: the selection (the default) is the class shown, a page break, the teacher
+// shown; every other range prints every class, then every teacher.
+TEST_F(FichiersTest, PrintingGivesOnePagePerTimetable) {
+    LesClasses->AjouterClasse("C3", "S1");
+    Table->RafraichirVues();
+    struct TCas {
+        const char* Nom;
+        QAbstractPrintDialog::PrintRange Plage;
+        bool AvecProf;
+        int Pages;
+    };
+    for (const TCas& c : {TCas{"Tout", QAbstractPrintDialog::AllPages, true, 5},
+                          TCas{"Selection", QAbstractPrintDialog::Selection, true, 2},
+                          TCas{"SelectionSansProf", QAbstractPrintDialog::Selection, false, 2}}) {
+        SCOPED_TRACE(c.Nom);
+        const QString Pdf = Chemin(c.Nom) + QStringLiteral(".pdf");
+        Dialogues.Plage = c.Plage;
+        Dialogues.AvantImpression = [&](QPrinter& Imprimante) {
+            Imprimante.setOutputFormat(QPrinter::PdfFormat);
+            Imprimante.setOutputFileName(Pdf);
+        };
+        Montrer("C1", c.AvecProf ? "P1" : "aucun");
+        if (!c.AvecProf)
+            CBprof()->setCurrentIndex(-1);
+        Raccourci(Qt::Key_P);
+        EXPECT_EQ(PagesDe(Pdf), c.Pages);
+    }
+    EXPECT_TRUE(Messages.Montres.empty());
+}
+
+TEST_F(FichiersTest, PrinterFailuresAreToldInTheirOwnWords) {
+    Dialogues.AvantImpression = [&](QPrinter& Imprimante) {
+        Imprimante.setOutputFormat(QPrinter::PdfFormat);
+        Imprimante.setOutputFileName(Dossier.path()); // a folder: the document cannot begin
+    };
+    Raccourci(Qt::Key_P);
+    Dialogues.EchecConfiguration = true;
+    Menu("Configurationdelimpression1");
+    EXPECT_EQ(Messages.MontresUtf8(),
+              (Textes{"Erreur : Vos pilotes d'imprimante ne sont peut-être pas opérationnels",
+                      "Erreur : Vous n'avez peut-être pas installé votre imprimante"}));
+}
+
+// The week picture goes to the clipboard; a class deleted since it was shown gives none.
+TEST_F(FichiersTest, CopyPutsTheWeekPictureOnTheClipboard) {
+    LesSeries->Trouver("S1")->Heures->Trouver("Maths")->Couleur = 0x0000FF;
+    Montrer("C1", "P1");
+    Menu("CopierClasse1");
+    const QImage Image = QApplication::clipboard()->image();
+    ASSERT_EQ(Image.size(), QSize(275, 952));
+    EXPECT_EQ(Image.pixelColor(60, 230), QColor(255, 0, 0)); // Monday 10h00, the course
+    EXPECT_EQ(Image.pixelColor(60, 300), QColor(Qt::white));
+    EXPECT_TRUE(ContientDuNoir(Image, QRect(10, 5, 150, 12))); // the title
+
+    QApplication::clipboard()->clear();
+    LesClasses->Supprimer("C1"); // still named by the list until the next refresh
+    Menu("CopierClasse1");
+    EXPECT_TRUE(QApplication::clipboard()->image().isNull());
+    Menu("CopierProf1");
+    EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(275, 952));
+}
+
+TEST_F(FichiersTest, HelpCommandsOpenTheViewersThreeTabs) {
+    TAideEnregistreuse Aide;
+    for (const char* Entree : {"Utiliserlaide1", "Index1", "Rechercher1"})
+        Menu(Entree);
+    EXPECT_EQ(Aide.Demandes, (Textes{"sommaire", "index", "rechercher"}));
+}
+
+// ---- The command line, as a script runs it.
+
+namespace {
+
+struct TSortie {
+    int Statut;
+    QString Sortie, Erreurs;
+};
+
+TSortie Lancer(const QStringList& Arguments) {
+    QProcess Horalo;
+    QProcessEnvironment Environnement = QProcessEnvironment::systemEnvironment();
+    Environnement.remove(QStringLiteral("DISPLAY"));
+    Environnement.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    Horalo.setProcessEnvironment(Environnement);
+    Horalo.start(QStringLiteral(HORALO_PROGRAMME), Arguments);
+    if (!Horalo.waitForFinished(60000))
+        return {-1, {}, {}};
+    return {Horalo.exitCode(), QString::fromUtf8(Horalo.readAllStandardOutput()),
+            QString::fromUtf8(Horalo.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(LigneDeCommande, PdfPrintsEveryTimetableWithoutADisplay) {
+    QTemporaryDir Dossier;
+    const QString Pdf = Dossier.filePath(QStringLiteral("college.pdf"));
+    const TSortie r =
+        Lancer({QStringLiteral("--pdf"), Pdf, QStringLiteral(HORALO_EXAMPLES "/college.edt")});
+    EXPECT_EQ(r.Statut, 0) << r.Erreurs.toStdString();
+    EXPECT_EQ(PagesDe(Pdf), 16 + 35);
+
+    // A damaged or missing file: a message, a failing status, and the old PDF untouched.
+    const QString Abime = Dossier.filePath(QStringLiteral("abime.edt"));
+    QFile f(Abime);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Horalo\r\n1\r\nS1\r\nx\r\n");
+    f.close();
+    QFile Avant(Pdf);
+    ASSERT_TRUE(Avant.open(QIODevice::ReadOnly));
+    const QByteArray Octets = Avant.readAll();
+    for (const QString& Entree : {Abime, Dossier.filePath(QStringLiteral("absent.edt"))}) {
+        const TSortie e = Lancer({QStringLiteral("--pdf"), Pdf, Entree});
+        EXPECT_NE(e.Statut, 0);
+        EXPECT_TRUE(e.Erreurs.contains(Entree)) << e.Erreurs.toStdString();
+        QFile Apres(Pdf);
+        ASSERT_TRUE(Apres.open(QIODevice::ReadOnly));
+        EXPECT_EQ(Apres.readAll(), Octets);
+    }
+    EXPECT_EQ(QDir(Dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no scrap
+}
+
+TEST(LigneDeCommande, PlacerWritesThePlacedFileAndSaysHowMuchIsPlaced) {
+    QTemporaryDir Dossier;
+    const QString Sortie = Dossier.filePath(QStringLiteral("place.edt"));
+    const TSortie r = Lancer(
+        {QStringLiteral("--placer"), QStringLiteral(HORALO_EXAMPLES "/college.edt"), Sortie});
+    EXPECT_EQ(r.Statut, 0) << r.Erreurs.toStdString();
+    EXPECT_EQ(r.Sortie, QStringLiteral("1 744 quarts d'heure placés sur 1 744.\n"));
+    QFile Place(Sortie);
+    ASSERT_TRUE(Place.open(QIODevice::ReadOnly));
+    QFile Attendu(QStringLiteral(HORALO_TEST_DATA "/college-place.edt"));
+    ASSERT_TRUE(Attendu.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Place.readAll(), Attendu.readAll());
+
+    EXPECT_EQ(Lancer({QStringLiteral("--placer"), Sortie}).Statut, 2); // an argument short
+    const TSortie Aide = Lancer({QStringLiteral("--help")});
+    EXPECT_EQ(Aide.Statut, 0);
+    for (const char* Mot : {"--pdf", "--placer", "--optimiser"})
+        EXPECT_TRUE(Aide.Sortie.contains(QLatin1String(Mot))) << Mot;
+}
