@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
@@ -107,6 +108,14 @@ TEST_F(Aide, TheHelpMenuShowsItsTabAndThePagesLinkToEachOther) {
         EXPECT_EQ(Onglets->tabText(Onglets->currentIndex()).toStdString(), Onglet);
         EXPECT_EQ(Titre(), Bienvenue);
     }
+    // A click on an entry of the contents opens its page.
+    auto* Sommaire = Controle<QHelpContentWidget>("ArbreSommaire");
+    const QUrl Options(QStringLiteral("qthelp://org.horalo.aide/aide/options.html"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Sommaire->indexOf(Options).isValid(); }, 10000));
+    QTest::mouseClick(Sommaire->viewport(), Qt::LeftButton, {},
+                      Sommaire->visualRect(Sommaire->indexOf(Options)).center());
+    EXPECT_EQ(Titre(), "Les options");
+    Visionneuse.AfficherRubrique(0);
     // The welcome page's first link leads to the guide; "Précédent" comes back.
     auto* Navigateur = Controle<QTextBrowser>("Navigateur");
     Navigateur->setFocus();

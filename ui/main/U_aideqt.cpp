@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHelpContentItem>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -177,6 +178,11 @@ void TFAide::CreerOnglets() {
     Sommaire->setObjectName(QStringLiteral("ArbreSommaire"));
     Onglets->addTab(Sommaire, QStringLiteral("Sommaire"));
     connect(Sommaire, &QHelpContentWidget::linkActivated, this, &TFAide::AfficherPage);
+    // A single click opens a page too, in the contents as in the index, as in a browser.
+    connect(Sommaire, &QAbstractItemView::clicked, this, [this](const QModelIndex& Position) {
+        if (const QHelpContentItem* Entree = MoteurAide->contentModel()->contentItemAt(Position))
+            AfficherPage(Entree->url());
+    });
     connect(MoteurAide->contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
         MoteurAide->contentWidget()->expandAll();
         SynchroniserSommaire();
@@ -196,6 +202,7 @@ void TFAide::CreerOnglets() {
     connect(FiltreIndex, &QLineEdit::textChanged, Liste,
             [Liste](const QString& Texte) { Liste->filterIndices(Texte); });
     connect(FiltreIndex, &QLineEdit::returnPressed, Liste, &QHelpIndexWidget::activateCurrentItem);
+    connect(Liste, &QAbstractItemView::clicked, Liste, &QHelpIndexWidget::activateCurrentItem);
     // The index is built in the background: a filter typed meanwhile applies once it is ready.
     connect(MoteurAide->indexModel(), &QHelpIndexModel::indexCreated, this,
             [this, Liste] { Liste->filterIndices(FiltreIndex->text()); });
