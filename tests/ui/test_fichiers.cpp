@@ -285,3 +285,45 @@ TEST(LigneDeCommande, PlacerWritesThePlacedFileAndSaysHowMuchIsPlaced) {
     for (const char* Mot : {"--pdf", "--placer", "--optimiser"})
         EXPECT_TRUE(Aide.Sortie.contains(QLatin1String(Mot))) << Mot;
 }
+
+// The same file and effort give the same timetable, and never less than --placer.
+TEST(LigneDeCommande, OptimiserIsRepeatableAndNeverBelowThePlacer) {
+    QTemporaryDir Dossier;
+    QFile Exemple(QStringLiteral(HORALO_EXAMPLES "/college.edt"));
+    ASSERT_TRUE(Exemple.open(QIODevice::ReadOnly));
+    QByteArray Texte = Exemple.readAll();
+    const QByteArray Reglages("8\r\n08h00\r\n12h00\r\n14h00\r\n20h00\r\n");
+    ASSERT_TRUE(Texte.endsWith(Reglages));
+    Texte.chop(Reglages.size());
+    Texte += "6\r\n08h00\r\n11h00\r\n13h00\r\n14h00\r\n"; // tight day bounds
+    const QString Entree = Dossier.filePath(QStringLiteral("serre.edt"));
+    QFile f(Entree);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Texte);
+    f.close();
+
+    QByteArray Resultats[2];
+    for (QByteArray& Resultat : Resultats) {
+        const QString Sortie = Dossier.filePath(QStringLiteral("opti.edt"));
+        const TSortie r = Lancer({QStringLiteral("--optimiser"), Entree, Sortie,
+                                  QStringLiteral("--etapes"), QStringLiteral("20000")});
+        ASSERT_EQ(r.Statut, 0) << r.Erreurs.toStdString();
+        EXPECT_TRUE(r.Sortie.endsWith(QStringLiteral(" au plus peuvent l'être.\n")));
+        QFile Lu(Sortie);
+        ASSERT_TRUE(Lu.open(QIODevice::ReadOnly));
+        Resultat = Lu.readAll();
+        const long Places =
+            r.Sortie.section(QStringLiteral(" quarts"), 0, 0).remove(QLatin1Char(' ')).toLong();
+        const TSortie g =
+            Lancer({QStringLiteral("--placer"), Entree, Dossier.filePath(QStringLiteral("g.edt"))});
+        const long Glouton =
+            g.Sortie.section(QStringLiteral(" quarts"), 0, 0).remove(QLatin1Char(' ')).toLong();
+        EXPECT_GE(Places, Glouton);
+        EXPECT_GT(Glouton, 0);
+    }
+    EXPECT_EQ(Resultats[0], Resultats[1]);
+    EXPECT_NE(Lancer({QStringLiteral("--optimiser"), Entree, Entree, QStringLiteral("--etapes"),
+                      QStringLiteral("beaucoup")})
+                  .Statut,
+              0);
+}

@@ -4,6 +4,7 @@
 #include "model/U_prof.h"
 #include "model/U_texte.h"
 #include "scheduling/U_automate.h"
+#include "scheduling/U_optimiseur.h"
 #include "storage/U_fichier.h"
 #include "ui/dialogs/U_apropos.h"
 #include "ui/dialogs/U_modifduree.h"
@@ -12,10 +13,13 @@
 #include "ui/main/U_blocvue.h"
 #include "ui/main/U_dialogues.h"
 #include "ui/main/U_glisser.h"
+#include "ui/main/U_lots.h"
 #include "ui/main/U_princ.h"
 #include "ui/main/U_progression.h"
+#include "ui/main/U_texteqt.h"
 #include "ui_princ.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 
 namespace {
@@ -70,6 +74,7 @@ void TFTable::ConstruireMenus() {
         {ui->Classe1, &TFTable::Classe1Click},
         {ui->Professeur1, &TFTable::Professeur1Click},
         {ui->Automatique1, &TFTable::Automatique1Click},
+        {ui->Optimise1, &TFTable::Optimise1Click},
         {ui->Plagehoraire1, &TFTable::Plagehoraire1Click},
         {ui->Options1, &TFTable::Options1Click},
         {ui->Utiliserlaide1, &TFTable::Utiliserlaide1Click},
@@ -79,13 +84,6 @@ void TFTable::ConstruireMenus() {
     };
     for (const auto& [Entree, Action] : Entrees)
         Relier(Entree, Action);
-    // The window's image list, images 0 to 6, drawn for Horalo.
-    const std::pair<QAction*, const char*> Images[] = {
-        {ui->Nouveau1, "nouveau"},   {ui->Ouvrir1, "ouvrir"},   {ui->Enregistrer1, "enregistrer"},
-        {ui->Imprimer1, "imprimer"}, {ui->Quitter1, "quitter"}, {ui->Annuler1, "annuler"},
-        {ui->Utiliserlaide1, "aide"}};
-    for (const auto& [Entree, Nom] : Images)
-        Entree->setIcon(QIcon(QStringLiteral(":/menu/%1.png").arg(QLatin1String(Nom))));
     // Entries whose forms are not part of the program yet: no shortcut fails silently.
     for (QAction* Entree : {
              ui->Assistant1,
@@ -98,6 +96,13 @@ void TFTable::ConstruireMenus() {
          })
         Entree->setEnabled(false);
 
+    // The window's image list, images 0 to 6, drawn for Horalo.
+    const std::pair<QAction*, const char*> Images[] = {
+        {ui->Nouveau1, "nouveau"},   {ui->Ouvrir1, "ouvrir"},   {ui->Enregistrer1, "enregistrer"},
+        {ui->Imprimer1, "imprimer"}, {ui->Quitter1, "quitter"}, {ui->Annuler1, "annuler"},
+        {ui->Utiliserlaide1, "aide"}};
+    for (const auto& [Entree, Nom] : Images)
+        Entree->setIcon(QIcon(QStringLiteral(":/menu/%1.png").arg(QLatin1String(Nom))));
     PPMCours = new QMenu(this);
     PPMCours->setObjectName(QStringLiteral("PPMCours"));
     const auto Entree = [this](QMenu* Menu, const char* Nom, const QString& Texte,
@@ -301,6 +306,40 @@ void TFTable::Automatique1Click() {
         Progression.show();
         Automate->PlacementAutomatique();
     });
+    Sauveur->Memoriser();
+    RafraichirVues();
+}
+
+namespace {
+
+// The progress of the optimised placement: the bar follows what is placed; "Arrêter" stops
+// the search at its next look, keeping the best timetable found.
+class TSuiviOptimisation final : public IProgressionOptimisation {
+public:
+    explicit TSuiviOptimisation(TFProgression& Dialogue) : Dialogue(Dialogue) {}
+    bool Continuer(long Places, long APlacer) override {
+        Dialogue.setMaximum(static_cast<int>(APlacer));
+        Dialogue.setValue(static_cast<int>(Places)); // a modal dialog lets events run here
+        return !Dialogue.ArretDemande();
+    }
+
+private:
+    TFProgression& Dialogue;
+};
+
+} // namespace
+
+void TFTable::Optimise1Click() {
+    TBilanOptimisation Bilan{};
+    Travailler([&] {
+        TFProgression Progression(this, QStringLiteral("Placement optimisé..."), true);
+        Progression.show();
+        QCoreApplication::processEvents(); // the dialog shows before the search starts
+        TSuiviOptimisation Suivi(Progression);
+        Bilan = PlacementOptimise(*Automate, EtapesParDefaut, &Suivi);
+    });
+    Messages().Bip();
+    Messages().Message(VersAnsi(TexteBilan(Bilan)));
     Sauveur->Memoriser();
     RafraichirVues();
 }

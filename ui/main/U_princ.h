@@ -109,6 +109,7 @@ public:
     void CopierClasse1Click();
     void CopierProf1Click();
     void Automatique1Click();
+    void Optimise1Click();
     void Utiliserlaide1Click();
     void Index1Click();
     void Rechercher1Click();
