@@ -86,13 +86,10 @@ void TFTable::ConstruireMenus() {
         Relier(Entree, Action);
     // Entries whose forms are not part of the program yet: no shortcut fails silently.
     for (QAction* Entree : {
-             ui->Assistant1,
-             ui->Assistant2,
              ui->Serie1,
              ui->Classe1,
              ui->Professeur1,
              ui->Plagehoraire1,
-             ui->Options1,
          })
         Entree->setEnabled(false);
 
