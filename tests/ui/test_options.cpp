@@ -18,11 +18,19 @@
 namespace {
 
 using Textes = std::vector<std::string>;
+using Geste = std::function<void(QDialog&)>;
 
 template <class T> T* Dans(const QDialog& Dialogue, const char* Nom) {
     T* c = Dialogue.findChild<T*>(QLatin1String(Nom));
     EXPECT_NE(c, nullptr) << Nom;
     return c;
+}
+void Cliquer(QDialog& Dialogue, const char* Nom) {
+    QTest::mouseClick(Dans<QWidget>(Dialogue, Nom), Qt::LeftButton);
+}
+void Fleches(QWidget* UpDown, int Pas) {
+    for (int n = 0; n < std::abs(Pas); ++n)
+        QTest::keyClick(UpDown, Pas > 0 ? Qt::Key_Up : Qt::Key_Down);
 }
 
 class OptionsTest : public FenetreTest {
@@ -35,48 +43,35 @@ protected:
         Sauveur->NiveauxMax = 30;
     }
 
-    // Opens the dialog from the menu; Geste acts on it as the user would, then OK is clicked,
-    // or the close box used. Duree answers the duration dialogs the gesture opens.
-    void Options(const std::function<void(QDialog&)>& Geste, bool Ok = true) {
-        Dialogues.Modal = [this, Geste, Ok](QDialog& Dialogue) {
-            if (Dialogue.objectName() == QLatin1String("TFmodifduree"))
-                return Duree ? Duree(Dialogue) : int(QDialog::Rejected);
+    // Opens the dialog from the menu; the gesture acts in it, then OK is clicked or the close
+    // box used. A duration dialog it opens is answered with Pas steps of its arrows.
+    void Options(const Geste& Actions, bool Ok = true) {
+        Dialogues.Modal = [this, Actions, Ok](QDialog& Dialogue) {
+            if (Dialogue.objectName() == QLatin1String("TFmodifduree")) {
+                auto* UpDown = Dans<QSpinBox>(Dialogue, "UpDown1");
+                Vu = {Dialogue.windowTitle().toStdString(),
+                      Dans<QGroupBox>(Dialogue, "GroupBox1")->title().toStdString(),
+                      std::to_string(UpDown->minimum()), std::to_string(UpDown->maximum()),
+                      Dans<QLineEdit>(Dialogue, "E_qheure")->text().toStdString()};
+                Fleches(UpDown, Pas);
+                return DureeOk ? int(QDialog::Accepted) : int(QDialog::Rejected);
+            }
             Dialogue.show();
-            if (Geste)
-                Geste(Dialogue);
-            if (!Ok)
-                return int(QDialog::Rejected);
-            QTest::mouseClick(Dans<QPushButton>(Dialogue, "B_OK"), Qt::LeftButton);
-            EXPECT_FALSE(Dialogue.isVisible());
-            return Dialogue.result();
+            if (Actions)
+                Actions(Dialogue);
+            if (Ok)
+                Cliquer(Dialogue, "B_OK");
+            return Ok ? Dialogue.result() : int(QDialog::Rejected);
         };
         Controle<QAction>(QStringLiteral("Options1"))->trigger();
-    }
-    static void Cliquer(QDialog& Dialogue, const char* Champ) {
-        QTest::mouseClick(Dans<QLineEdit>(Dialogue, Champ), Qt::LeftButton);
-    }
-    // The duration dialog answered with Pas steps of its arrows (down when negative).
-    void Pas(int Pas, bool Ok = true) {
-        Duree = [this, Pas, Ok](QDialog& Dialogue) {
-            auto* UpDown = Dans<QSpinBox>(Dialogue, "UpDown1");
-            Vu = {Dialogue.windowTitle().toStdString(),
-                  Dans<QGroupBox>(Dialogue, "GroupBox1")->title().toStdString(),
-                  std::to_string(UpDown->minimum()), std::to_string(UpDown->maximum()),
-                  Dans<QLineEdit>(Dialogue, "E_qheure")->text().toStdString()};
-            for (int n = 0; n < std::abs(Pas); ++n)
-                QTest::keyClick(UpDown, Pas > 0 ? Qt::Key_Up : Qt::Key_Down);
-            return Ok ? QDialog::Accepted : QDialog::Rejected;
-        };
     }
     std::vector<int> Reglages() const {
         return {Automate->DureeMax, Automate->DebutJournee, Automate->FinJournee,
                 Automate->DebutPause, Automate->FinPause};
     }
-    bool AnnulerPossible() const {
-        return Controle<QAction>(QStringLiteral("Annuler1"))->isEnabled();
-    }
 
-    std::function<int(QDialog&)> Duree;
+    int Pas = 1;
+    bool DureeOk = true;
     Textes Vu; // what the last duration dialog showed: captions, range, time
 };
 
@@ -103,11 +98,12 @@ TEST_F(OptionsTest, TimeFieldsOpenTheDurationDialogOnTheirTime) {
     };
     for (const Cas& c : Tous) {
         SCOPED_TRACE(c.Champ);
-        Pas(c.Pas, c.Ok);
+        Pas = c.Pas;
+        DureeOk = c.Ok;
         QString Texte;
-        Options([&](QDialog& Dialogue) {
-            Cliquer(Dialogue, c.Champ);
-            Texte = Dans<QLineEdit>(Dialogue, c.Champ)->text();
+        Options([&](QDialog& d) {
+            Cliquer(d, c.Champ);
+            Texte = Dans<QLineEdit>(d, c.Champ)->text();
         });
         EXPECT_EQ(Vu, c.Vu);
         EXPECT_EQ(Texte, QLatin1String(c.Texte));
@@ -117,70 +113,39 @@ TEST_F(OptionsTest, TimeFieldsOpenTheDurationDialogOnTheirTime) {
 }
 
 TEST_F(OptionsTest, OkRestartsTheHistoryAndKeepsWhatIsToSave) {
-    ConstruireEcole();
     struct Cas {
         const char* Nom;
         bool ModifieAvant;
-        std::function<void(QDialog&)> Geste;
+        Geste Actions;
+        bool Ok;
         bool ModifieApres;
-        bool Actif;
     };
+    const Geste Max = [](QDialog& d) { Cliquer(d, "E_max"); };
     const Cas Tous[] = {
-        {"nothing changed, nothing to save", false, nullptr, false, true},
+        {"nothing changed, nothing to save", false, nullptr, true, false},
         {"nothing changed, a change to save", true, nullptr, true, true},
-        {"a placement setting changed", false, [](QDialog& d) { Cliquer(d, "E_max"); }, true, true},
-        {"undo turned off", false,
-         [](QDialog& d) { QTest::mouseClick(Dans<QCheckBox>(d, "CB_annule"), Qt::LeftButton); },
-         false, false},
+        {"a placement setting changed", false, Max, true, true},
+        {"the close box", false, Max, false, false},
     };
     for (const Cas& c : Tous) {
         SCOPED_TRACE(c.Nom);
-        Sauveur->Actif = true;
         Sauveur->Memoriser();
         Sauveur->Memoriser();
-        if (!c.ModifieAvant)
-            Sauveur->Modifie = false;
+        Sauveur->Modifie = c.ModifieAvant;
         Table->ActualiserCommandes();
-        ASSERT_TRUE(AnnulerPossible());
         const TSauveur* Ancien = Sauveur;
-        Pas(1);
-        Options(c.Geste);
-        EXPECT_NE(Sauveur, Ancien);
-        EXPECT_FALSE(Sauveur->PeutAnnuler());
-        EXPECT_FALSE(AnnulerPossible());
+        const std::vector<int> Avant = Reglages();
+        Options(c.Actions, c.Ok);
+        EXPECT_EQ(Sauveur == Ancien, !c.Ok);
+        EXPECT_EQ(Controle<QAction>(QStringLiteral("Annuler1"))->isEnabled(), !c.Ok);
         EXPECT_EQ(Sauveur->Modifie, c.ModifieApres);
-        EXPECT_EQ(Sauveur->Actif, c.Actif);
-        // The new history takes the dialog's settings: with undo off, nothing can be undone.
-        Sauveur->Memoriser();
-        Sauveur->Memoriser();
-        EXPECT_EQ(Sauveur->PeutAnnuler(), c.Actif);
+        EXPECT_EQ(Reglages() == Avant, !c.Actions || !c.Ok);
     }
-    // Quitting after the one whose change was kept still asks to save.
-    Sauveur->Modifie = false;
-    Options([](QDialog& d) { Cliquer(d, "E_max"); });
+    // With a placement setting changed, quitting still asks to save.
+    Options(Max);
     Messages.Reponses = {TReponse::Abandon};
     EXPECT_FALSE(Table->close());
     EXPECT_EQ(Messages.Questions.size(), 1u);
-}
-
-TEST_F(OptionsTest, TheCloseBoxAppliesNothing) {
-    ASSERT_TRUE(Sauveur->Actif);
-    Sauveur->Memoriser();
-    Sauveur->Memoriser();
-    const TSauveur* Ancien = Sauveur;
-    Pas(4);
-    Options(
-        [](QDialog& d) {
-            Cliquer(d, "E_debut");
-            Cliquer(d, "E_max");
-            QTest::mouseClick(Dans<QCheckBox>(d, "CB_annule"), Qt::LeftButton);
-            QTest::keyClick(Dans<QSpinBox>(d, "UpDown1"), Qt::Key_Up);
-        },
-        false);
-    EXPECT_EQ(Sauveur, Ancien);
-    EXPECT_TRUE(Sauveur->PeutAnnuler());
-    EXPECT_EQ(Sauveur->NiveauxMax, 30);
-    EXPECT_EQ(Reglages(), (std::vector<int>{8, 32, 80, 48, 56}));
 }
 
 TEST_F(OptionsTest, UndoLevelsStopAt1And99AndGreyWithTheBox) {
@@ -195,22 +160,21 @@ TEST_F(OptionsTest, UndoLevelsStopAt1And99AndGreyWithTheBox) {
     for (const Cas& c : Tous) {
         SCOPED_TRACE(c.Niveaux);
         Sauveur->NiveauxMax = static_cast<std::int8_t>(c.Niveaux);
-        Sauveur->Actif = true;
         Options([&](QDialog& d) {
-            auto* UpDown = Dans<QSpinBox>(d, "UpDown1");
-            EXPECT_TRUE(UpDown->isEnabled());
             if (c.Decocher)
-                QTest::mouseClick(Dans<QCheckBox>(d, "CB_annule"), Qt::LeftButton);
-            EXPECT_EQ(UpDown->isEnabled(), !c.Decocher);
+                Cliquer(d, "CB_annule");
+            EXPECT_EQ(Dans<QSpinBox>(d, "UpDown1")->isEnabled(), !c.Decocher);
             EXPECT_EQ(Dans<QLabel>(d, "Label1")->isEnabled(), !c.Decocher);
-            for (int n = 0; n < std::abs(c.Pas); ++n)
-                QTest::keyClick(UpDown, c.Pas > 0 ? Qt::Key_Up : Qt::Key_Down);
+            Fleches(Dans<QSpinBox>(d, "UpDown1"), c.Pas);
             EXPECT_EQ(Dans<QLineEdit>(d, "E_niveau_annule")->text(), QLatin1String(c.Affiche));
         });
         EXPECT_EQ(Sauveur->NiveauxMax, QByteArray(c.Affiche).toInt());
         EXPECT_EQ(Sauveur->Actif, !c.Decocher);
     }
-    // Reopened unchecked, the control is grey from the start.
+    Sauveur->Memoriser();
+    Sauveur->Memoriser();
+    EXPECT_FALSE(Sauveur->PeutAnnuler());
+    // Opened again, the control is grey from the start.
     Options([](QDialog& d) { EXPECT_FALSE(Dans<QSpinBox>(d, "UpDown1")->isEnabled()); }, false);
 }
 
@@ -218,13 +182,12 @@ TEST_F(OptionsTest, ATypedMaxDurationThatIsNoTimeGivesZeroAndPlacesNothing) {
     ConstruireEcole();
     const std::pair<const char*, int> Tous[] = {{"03h00", 12}, {"3h00", 0}, {"03H00", 0}};
     for (const auto& [Tape, Attendu] : Tous) {
-        SCOPED_TRACE(Tape);
         Options([Tape](QDialog& d) {
             auto* Max = Dans<QLineEdit>(d, "E_max");
             QTest::keyClick(Max, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(Max, QLatin1String(Tape));
         });
-        EXPECT_EQ(Automate->DureeMax, Attendu);
+        EXPECT_EQ(Automate->DureeMax, Attendu) << Tape;
     }
     Controle<QAction>(QStringLiteral("Automatique1"))->trigger();
     EXPECT_EQ(Plages(*C1(), "Maths") + Plages(*C2(), "Francais"), "");
@@ -232,23 +195,19 @@ TEST_F(OptionsTest, ATypedMaxDurationThatIsNoTimeGivesZeroAndPlacesNothing) {
                                               "vous pouvez maintenant les modifier à la main."}));
 }
 
-TEST_F(OptionsTest, SettingsTravelWithTheTimetableFile) {
-    ConstruireEcole();
-    Pas(2);
+TEST_F(OptionsTest, SettingsTravelWithTheTimetableFileAndShowAtTheNextOpening) {
+    Pas = 2;
     Options([](QDialog& d) {
         for (const char* Champ : {"E_debut", "E_fin", "E_PauseDebut", "E_PauseFin", "E_max"})
             Cliquer(d, Champ);
     });
     const std::vector<int> Choisis{10, 34, 33, 50, 58};
     ASSERT_EQ(Reglages(), Choisis);
-    const QString Fichier = QString::fromStdString(
-        (std::filesystem::temp_directory_path() / "options-reglages.edt").string());
-    Dialogues.Fichiers = {Fichier};
+    const auto Fichier = std::filesystem::temp_directory_path() / "options-reglages.edt";
+    Dialogues.Fichiers = {QString::fromStdString(Fichier.string())};
     Controle<QAction>(QStringLiteral("Enregistrer1"))->trigger();
-    ASSERT_FALSE(Sauveur->Modifie);
-
     *Automate = TAutomate{};
-    Dialogues.Fichiers = {Fichier};
+    Dialogues.Fichiers = {QString::fromStdString(Fichier.string())};
     Controle<QAction>(QStringLiteral("Ouvrir1"))->trigger();
     EXPECT_EQ(Reglages(), Choisis);
     Textes Montres;
@@ -259,14 +218,11 @@ TEST_F(OptionsTest, SettingsTravelWithTheTimetableFile) {
         },
         false);
     EXPECT_EQ(Montres, (Textes{"02h30", "08h30", "08h15", "12h30", "14h30"}));
-    std::filesystem::remove(Fichier.toStdString());
+    std::filesystem::remove(Fichier);
 }
 
 TEST_F(OptionsTest, AideAsksForTopic27) {
     TAideEnregistreuse Aide;
-    Options([](QDialog& d) {
-        QTest::mouseClick(Dans<QPushButton>(d, "B_aide"), Qt::LeftButton);
-        EXPECT_TRUE(d.isVisible());
-    });
+    Options([](QDialog& d) { Cliquer(d, "B_aide"); }, false);
     EXPECT_EQ(Aide.Rubriques, std::vector<int>{27});
 }
