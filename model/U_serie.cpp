@@ -1,6 +1,10 @@
 #include "model/U_serie.h"
 
 #include "model/U_classe.h"
+#include "model/U_prof.h"
+#include "model/U_types.h"
+
+#include <algorithm>
 
 TLesSeries* LesSeries = nullptr;
 
@@ -40,6 +44,51 @@ void TSerie::FixerVolume(const std::string& Matiere, std::uint16_t Volume) {
         Entree->Volume = Volume;
     else
         Heures->AjouterHeures(Matiere, Volume);
+}
+
+namespace {
+
+std::uint16_t VolumeDeLigne(const TLigneMatiere& Ligne) {
+    return Ligne.Nom.empty() ? 0 : HeureTexte(Ligne.Volume);
+}
+
+} // namespace
+
+bool TSerie::Remplacer(const std::vector<TLigneMatiere>& Lignes) {
+    TLignes Avant;
+    Heures->Sauver(Avant);
+    bool Retiree = false;
+    for (std::size_t n = 1; n <= Heures->Nombre(); ++n) {
+        const std::string Matiere = Heures->NomNumero(n);
+        if (std::any_of(Lignes.begin(), Lignes.end(), [&](const TLigneMatiere& Ligne) {
+                return Ligne.Nom == Matiere && VolumeDeLigne(Ligne) != 0;
+            }))
+            continue;
+        Retiree = true;
+        for (std::size_t P = 1; LesClasses && P <= LesClasses->Nombre(); ++P) {
+            TClasse* Classe = LesClasses->Numero(P);
+            if (Classe->Serie != this)
+                continue;
+            Classe->EffacerPlagesDe(Matiere);
+            const std::string NomProf = Classe->ProfDe(Matiere);
+            if (TProf* Prof = LesProfs && !NomProf.empty() ? LesProfs->Trouver(NomProf) : nullptr)
+                Prof->FixerVolumeClasse(Classe->Nom, 0);
+        }
+    }
+    Heures->Vider();
+    for (const TLigneMatiere& Ligne : Lignes) {
+        const std::uint16_t Volume = VolumeDeLigne(Ligne);
+        if (Volume == 0)
+            continue;
+        FixerVolume(Ligne.Nom, Volume);
+        std::int32_t Couleur = 0;
+        if (THeures* Entree = Heures->Trouver(Ligne.Nom)) // absent only from a full list
+            Entree->Couleur =
+                TexteEntier(Ligne.Couleur, Couleur) ? static_cast<TCouleur>(Couleur) : Blanc;
+    }
+    TLignes Apres;
+    Heures->Sauver(Apres);
+    return Retiree || Apres != Avant;
 }
 
 TSerie* TLesSeries::AjouterSerie(const std::string& Nom) {

@@ -34,7 +34,7 @@ protected:
         const std::string Classe = h.Parmi(Classes), Prof = h.Parmi(Profs);
         TClasse* C = LesClasses->Trouver(Classe);
         TProf* P = LesProfs->Trouver(Prof);
-        switch (Choix >= 0 ? Choix : h.Entre(0, 11)) {
+        switch (Choix >= 0 ? Choix : h.Entre(0, 12)) {
         case 0:
             LesSeries->AjouterSerie(Serie);
             break;
@@ -82,6 +82,21 @@ protected:
             Automate->DureeMax = static_cast<std::uint8_t>(h.Entre(0, 10));
             Automate->DebutPause = static_cast<TQuart>(h.Entre(40, 56));
             Automate->PlacementAutomatique();
+            break;
+        case 12: // the series dialog's "Modifier": the series' rows, one of them changed
+            if (TSerie* S = LesSeries->Trouver(Serie); S && h.Entre(0, 2) == 0) {
+                std::vector<TLigneMatiere> Lignes;
+                for (std::size_t k = 1; k <= S->Heures->Nombre(); ++k) {
+                    const THeures& M = *S->Heures->Numero(k);
+                    Lignes.push_back({M.Nom, TexteHeure(static_cast<TQuart>(M.Volume)),
+                                      std::to_string(static_cast<std::int32_t>(M.Couleur))});
+                }
+                Lignes.emplace_back();
+                Lignes[static_cast<std::size_t>(h.Entre(0, int(Lignes.size()) - 1))] = {
+                    h.Parmi(Matieres), h.Parmi({"01h00", "02h30", "00h00", "abc", ""}),
+                    h.Parmi({"255", "-1", "abc", "16777215"})};
+                S->Remplacer(Lignes);
+            }
             break;
         }
     }

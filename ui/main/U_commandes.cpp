@@ -86,8 +86,6 @@ void TFTable::ConstruireMenus() {
         Relier(Entree, Action);
     // Entries whose forms are not part of the program yet: no shortcut fails silently.
     for (QAction* Entree : {
-             ui->Serie1,
-             ui->Classe1,
              ui->Professeur1,
              ui->Plagehoraire1,
          })
@@ -126,7 +124,6 @@ void TFTable::ConstruireMenus() {
     Entree(PPMProf, "ModifierheuresProf1", QStringLiteral("&Modifier heures de cours"),
            &TFTable::ModifierheuresProf1Click);
     // They open forms not part of the program yet.
-    PPMSerie->setEnabled(false);
     PPMProf->setEnabled(false);
     connect(ui->SGens, &QWidget::customContextMenuRequested, this,
             [this](QPoint Point) { PPMSerie->popup(ui->SGens->viewport()->mapToGlobal(Point)); });

@@ -2,10 +2,6 @@
 // the program, a command's menu entry stays disabled and the command does nothing.
 #include "ui/main/U_princ.h"
 
-void TFTable::Serie1Click() {}
-
-void TFTable::Classe1Click() {}
-
 void TFTable::Professeur1Click() {}
 
 void TFTable::Plagehoraire1Click() {}
