@@ -323,11 +323,12 @@ void TFAide::ChangerParent(QWidget* Parent) {
     const bool Visible = isVisible();
     const QRect Cadre = geometry();
     setParent(Parent, Qt::Window);
-    setGeometry(Cadre);
     if (Parent)
         Parent->installEventFilter(this);
-    if (Visible)
+    if (Visible) { // where the user left it; a window not yet shown is placed by the desktop
+        setGeometry(Cadre);
         show();
+    }
 }
 
 bool TFAide::eventFilter(QObject* Objet, QEvent* Evenement) {
