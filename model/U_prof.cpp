@@ -98,6 +98,39 @@ void TProf::FixerVolumeClasse(const std::string& NomClasse, std::uint16_t Volume
     Heures->Supprimer(NomClasse);
 }
 
+void TProf::FixerClasses(const std::vector<TClasseProf>& Rangees) {
+    std::vector<std::string> Anciennes;
+    for (std::size_t k = 1; k <= Heures->Nombre(); ++k)
+        Anciennes.push_back(Heures->NomNumero(k));
+    Heures->Vider();
+    for (const TClasseProf& Rangee : Rangees) {
+        TClasse* Classe = LesClasses ? LesClasses->Trouver(Rangee.Classe) : nullptr;
+        if (!Classe)
+            continue;
+        Classe->AssocierProf(Matiere, Nom);
+        FixerVolumeClasse(Classe->Nom, Classe->Serie->VolumeDe(Matiere));
+        std::int32_t Couleur = 0;
+        if (THeures* Entree = Heures->Trouver(Classe->Nom))
+            Entree->Couleur =
+                TexteEntier(Rangee.Couleur, Couleur) ? static_cast<TCouleur>(Couleur) : Blanc;
+    }
+    for (const std::string& Classe : Anciennes)
+        if (!Heures->Existe(Classe))
+            RetirerCoursDe(Classe);
+}
+
+// The class's courses of the subject are this teacher's when its entry names it; another
+// teacher's courses there stay.
+void TProf::RetirerCoursDe(const std::string& NomClasse) {
+    if (TClasse* Classe = LesClasses ? LesClasses->Trouver(NomClasse) : nullptr) {
+        const TProfMatiere* Entree =
+            Classe->Matieres ? Classe->Matieres->Trouver(Matiere) : nullptr;
+        if (Entree && Entree->Prof() == this)
+            Classe->EffacerPlagesDe(Matiere);
+    }
+    EffacerPlagesDe(NomClasse);
+}
+
 TProf* TLesProfs::AjouterProf(const std::string& Nom, const std::string& Matiere) {
     return static_cast<TProf*>(Ajouter(std::make_unique<TProf>(Nom, Matiere)));
 }

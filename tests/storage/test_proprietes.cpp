@@ -70,9 +70,18 @@ protected:
                 P->FixerVolumeClasse(Classe, C->Serie->VolumeDe(P->Matiere));
             }
             break;
-        case 8: // the teacher dialog's removal of a class from its grid
-            if (P && h.Entre(0, 2) == 0)
-                P->FixerVolumeClasse(Classe, 0);
+        case 8: // the teacher dialog's "Modifier": its rows, one of them emptied or changed
+            if (P && h.Entre(0, 2) == 0) {
+                std::vector<TClasseProf> Rangees;
+                for (std::size_t k = 1; k <= P->Heures->Nombre(); ++k)
+                    Rangees.push_back({P->Heures->NomNumero(k), h.Parmi({"255", "-1", "abc", ""})});
+                Rangees.push_back({});
+                Rangees[static_cast<std::size_t>(h.Entre(0, int(Rangees.size()) - 1))].Classe =
+                    h.Parmi({"C1", "C2", "C3", "4ème", "", "C9"});
+                Messages.Reponses.push_back(h.Entre(0, 1) ? TReponse::Oui : TReponse::Non);
+                P->FixerClasses(Rangees);
+                Messages.Reponses.clear();
+            }
             break;
         case 9:
         case 10:
