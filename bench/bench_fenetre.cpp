@@ -1,5 +1,6 @@
 // The main window on the demo lycée once placed: opening it (reading, every block with
-// its widget, the refresh of the views), undo then redo, and switching the class shown.
+// its widget, the refresh of the views), undo then redo, switching the class shown, picking
+// a course up until its places are tinted, copying a week picture, printing everything.
 // Run from a Release build, on the offscreen platform:
 //   bench_fenetre --benchmark_repetitions=7 --benchmark_report_aggregates_only
 #include "model/U_classe.h"
@@ -8,10 +9,12 @@
 #include "scheduling/U_automate.h"
 #include "storage/U_fichier.h"
 #include "ui/main/U_blocvue.h"
+#include "ui/main/U_impression.h"
 #include "ui/main/U_princ.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -63,8 +66,9 @@ void Vider() {
 }
 
 bool Ouvrir(benchmark::State& Etat) {
+    const std::string& Chemin = LyceePlace(); // its placement speaks: before the notes
     Temoin.Notes.clear();
-    Sauveur->LireFichier(LyceePlace());
+    Sauveur->LireFichier(Chemin);
     if (Temoin.Notes.empty() && LesClasses->Nombre() > 0)
         return true;
     static std::string Raison;
@@ -113,7 +117,60 @@ void ChangerClasse(benchmark::State& Etat) {
     }
 }
 
+// Pressing on a block of the class shown, until both grids are painted with the places
+// where the course may go.
+void PrendreCours(benchmark::State& Etat) {
+    if (!Ouvrir(Etat))
+        return;
+    TBlocVue* Vue = nullptr;
+    for (TBlocVue* b : FTable->findChildren<TBlocVue*>())
+        if (b->isVisible() && b->Bloc() && b->Bloc()->DeClasse())
+            Vue = b;
+    if (!Vue) {
+        Etat.SkipWithError("no block shown");
+        return;
+    }
+    const std::string Nom = Vue->objectName().toStdString();
+    for (auto _ : Etat) {
+        FTable->MemoClasseMouseDown(*Vue, Qt::LeftButton, {}, Vue->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::processEvents(); // the grids repaint with their tint
+        Etat.PauseTiming();
+        FTable->RemettreCours();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Vue = FTable->findChild<TBlocVue*>(QString::fromStdString(Nom));
+        Etat.ResumeTiming();
+        if (!Vue) {
+            Etat.SkipWithError("the course did not come back");
+            break;
+        }
+    }
+}
+
+void CopierClasse(benchmark::State& Etat) {
+    if (!Ouvrir(Etat))
+        return;
+    for (auto _ : Etat)
+        FTable->CopierClasse1Click();
+}
+
+// The whole print of the lycée, every class then every teacher, into a PDF.
+void ImprimerLycee(benchmark::State& Etat) {
+    if (!Ouvrir(Etat))
+        return;
+    const QString Pdf = QString::fromStdString(Sauveur->Dossier) + QStringLiteral("tout.pdf");
+    for (auto _ : Etat) {
+        QPrinter Imprimante(QPrinter::HighResolution);
+        Imprimante.setOutputFormat(QPrinter::PdfFormat);
+        Imprimante.setOutputFileName(Pdf);
+        ImprimerPages(Imprimante, PagesCompletes());
+    }
+    Etat.counters["pages"] = static_cast<double>(PagesCompletes().size());
+}
+
 BENCHMARK(OuvrirLycee)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(PrendreCours)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(CopierClasse)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ImprimerLycee)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(AnnulerRefaire)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ChangerClasse)->Unit(benchmark::kMillisecond)->UseRealTime();
 

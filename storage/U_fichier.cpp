@@ -7,6 +7,7 @@
 #include "model/U_texte.h"
 #include "scheduling/U_automate.h"
 #include "storage/U_fenetre.h"
+#include "storage/U_recuperation.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,6 +114,7 @@ TSauveur::TSauveur() {
         if (Temporaire.isValid()) {
             Dossier = Temporaire.path().toStdString() + '/';
             DossierPropre = true;
+            Noter();
             return;
         }
     }
@@ -213,6 +215,7 @@ void TSauveur::Memoriser() {
     Courant = Suivant;
     NbAnnuler = static_cast<std::int8_t>(std::min(Max - 1, NbAnnuler + 1));
     NbRefaire = 0;
+    Noter();
 }
 
 void TSauveur::Annuler() {
@@ -244,6 +247,7 @@ void TSauveur::Restaurer(std::int8_t Numero, int Sens) {
     const int Plafond = Niveaux() - 1;
     NbAnnuler = static_cast<std::int8_t>(std::clamp(NbAnnuler + Sens, 0, Plafond));
     NbRefaire = static_cast<std::int8_t>(std::clamp(NbRefaire - Sens, 0, Plafond));
+    Noter();
     if (Fenetre)
         Fenetre->RetablirAffichage(Classe, Prof);
 }
@@ -252,9 +256,22 @@ void TSauveur::Reinitialiser() {
     Courant = 0;
     Modifie = false;
     EtatNonMemorise = false;
+    Noter();
     // As at creation: the next undo can only reach snapshots of the new history.
     NbAnnuler = -1;
     NbRefaire = 0;
+}
+
+void TSauveur::NoterFichier(const std::string& Chemin) {
+    if (Chemin == Fichier)
+        return;
+    Fichier = Chemin;
+    Noter();
+}
+
+void TSauveur::Noter() const {
+    if (DossierPropre)
+        EcrireProprietaire(Dossier, Courant, Fichier);
 }
 
 std::string TSauveur::NomInstantane(int N) const {

@@ -50,6 +50,9 @@ public:
     }
     bool PeutRefaire() const { return Actif && NbRefaire > 0; }
     void Reinitialiser();
+    // The timetable's file ("Defaut" for none), kept with the snapshots so that a state
+    // recovered after a crash saves where it belongs.
+    void NoterFichier(const std::string& Chemin);
     std::string NomInstantane(int N) const; // Dossier + "horalo" + N + ".edt"
     // Snapshot files 1 to this number are those of the ring still in use.
     int InstantanesEnService() const;
@@ -65,8 +68,10 @@ public:
 private:
     std::int8_t Niveaux() const;
     void Restaurer(std::int8_t Numero, int Sens);
-    bool DossierPropre = false;    // created by this instance, so removed with it
-    bool EtatNonMemorise = false;  // the last change's snapshot could not be written
+    void Noter() const;           // the folder's owner record, for recovery after a crash
+    bool DossierPropre = false;   // created by this instance, so removed with it
+    bool EtatNonMemorise = false; // the last change's snapshot could not be written
+    std::string Fichier = "Defaut";
 };
 
 extern TSauveur* Sauveur;

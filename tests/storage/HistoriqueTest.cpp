@@ -27,9 +27,13 @@ protected:
         EXPECT_EQ(Sauveur_->NbAnnuler, NbAnnuler);
         EXPECT_EQ(Sauveur_->NbRefaire, NbRefaire);
     }
+    // The snapshots, and whatever else than the folder's owner record stands there.
     QStringList Fichiers() const {
-        return QDir(QString::fromStdString(Sauveur_->Dossier))
-            .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        QStringList Liste =
+            QDir(QString::fromStdString(Sauveur_->Dossier))
+                .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        Liste.removeOne(QStringLiteral("proprietaire"));
+        return Liste;
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QToolTip>
 
 namespace {
 
@@ -104,6 +105,17 @@ void TBlocVue::mousePressEvent(QMouseEvent* Evenement) {
         Table.MemoClasseMouseDown(*this, Evenement->button(), Evenement->modifiers(), Global);
     else
         Table.MemoProfMouseDown(*this, Evenement->button(), Evenement->modifiers(), Global);
+}
+
+bool TBlocVue::event(QEvent* Evenement) {
+    if (Evenement->type() != QEvent::ToolTip)
+        return QWidget::event(Evenement);
+    const QString Texte = FBloc ? Table.InfoBulle(*FBloc) : QString();
+    if (Texte.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(static_cast<QHelpEvent*>(Evenement)->globalPos(), Texte, this);
+    return true;
 }
 
 void TBlocVue::contextMenuEvent(QContextMenuEvent* Evenement) {

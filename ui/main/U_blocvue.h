@@ -18,6 +18,7 @@ public:
     void Abandonner();
 
 protected:
+    bool event(QEvent* Evenement) override; // the tooltip: the whole course
     void paintEvent(QPaintEvent* Evenement) override;
     void mousePressEvent(QMouseEvent* Evenement) override;
     void contextMenuEvent(QContextMenuEvent* Evenement) override;

@@ -2,11 +2,15 @@
 #include "model/U_messages.h"
 #include "model/U_texte.h"
 #include "storage/U_fichier.h"
+#include "storage/U_recuperation.h"
 #include "storage/U_registre.h"
 #include "ui/main/U_dialogues.h"
 #include "ui/main/U_princ.h"
+#include "ui/main/U_texteqt.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -88,4 +92,38 @@ void TFTable::Quitter1Click() {
 bool TFTable::FormCloseQuery() {
     QCoreApplication::processEvents();
     return PeutRemplacer();
+}
+
+void TFTable::ProposerRecuperation() {
+    const std::vector<TTravailPerdu> Travaux = TravauxPerdus();
+    if (Travaux.empty())
+        return;
+    const TTravailPerdu& Dernier = Travaux.front();
+    const QString Question =
+        QStringLiteral("Horalo ne s'est pas fermé normalement. Voulez-vous récupérer le dernier "
+                       "état du travail (enregistré le %1 à %2) ?")
+            .arg(Dernier.Date.toString(QStringLiteral("dd/MM")),
+                 Dernier.Date.toString(QStringLiteral("HH'h'mm")));
+    if (!Messages().Confirmer(VersAnsi(Question))) {
+        QDir(Dernier.Dossier).removeRecursively();
+        return;
+    }
+    QFile Instantane(Dernier.Instantane);
+    if (!Instantane.open(QIODevice::ReadOnly)) {
+        Messages().Erreur(VersAnsi(QStringLiteral("Impossible de lire « %1 » : le travail reste "
+                                                  "dans ce dossier.")
+                                       .arg(Dernier.Instantane)));
+        return;
+    }
+    const QByteArray Octets = Instantane.readAll();
+    // A damaged snapshot is told by the reader; its folder stays, for another try.
+    if (!Sauveur->ChargerOctets(std::string_view(Octets.constData(), Octets.size()),
+                                Dernier.Instantane.toStdString()))
+        return;
+    NomFichierEnregistrement = Dernier.Fichier.empty() ? "Defaut" : Dernier.Fichier;
+    if (NomFichierEnregistrement != "Defaut")
+        setWindowTitle(Legende + QString::fromStdString(NomFichierEnregistrement));
+    // Recorded in this program's own history, so that the work survives another crash.
+    Sauveur->Memoriser();
+    QDir(Dernier.Dossier).removeRecursively();
 }

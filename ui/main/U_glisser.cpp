@@ -8,7 +8,9 @@
 #include "ui/main/U_application.h"
 #include "ui/main/U_blocvue.h"
 #include "ui/main/U_listes.h"
+#include "ui/main/U_places.h"
 #include "ui/main/U_princ.h"
+#include "ui/main/U_texteqt.h"
 #include "ui_princ.h"
 
 #include <QApplication>
@@ -184,6 +186,40 @@ bool TFTable::SelectionnerPartenaire(const TBloc& Bloc) {
     return true;
 }
 
+// "Histoire-Géographie — 3ème A — M. Rivière — Lundi 08h00–09h45": what the block's cell
+// is too narrow to show.
+QString TFTable::InfoBulle(const TBloc& Bloc) const {
+    const TJour d = JourDeGauche(Bloc.Gauche());
+    const TQuart s = QuartDeHaut(Bloc.Haut());
+    const TActeur* Acteur = nullptr;
+    std::string Matiere, Classe, Prof;
+    if (Bloc.DeClasse()) {
+        const TClasse* C = LesClasses ? LesClasses->Trouver(LegendePClasse) : nullptr;
+        Acteur = C;
+        if (C) {
+            Matiere = C->LireCase(d, s);
+            Classe = C->Nom;
+            Prof = C->ProfDe(Matiere);
+        }
+    } else {
+        const TProf* P = LesProfs ? LesProfs->Trouver(LegendePProf) : nullptr;
+        Acteur = P;
+        if (P) {
+            Matiere = P->Matiere;
+            Classe = P->LireCase(d, s);
+            Prof = P->Nom;
+        }
+    }
+    if (!Acteur || Acteur->LireCase(d, s).empty())
+        return {};
+    // Names are Windows-1252 bytes; so must the dashes be.
+    const std::string Tiret = Ansi(" — ");
+    const std::string Texte = Matiere + Tiret + Classe + (Prof.empty() ? "" : Tiret + Prof) +
+                              Tiret + NomJour(d) + " " + TexteHeure(s) + Ansi("–") +
+                              TexteHeure(static_cast<TQuart>(FinDePlage(*Acteur, d, s) + 1));
+    return VersQt(Texte);
+}
+
 void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
     TBloc* Bloc = Vue.Bloc();
     if (!Bloc || Glisseur->Actif() || !SelectionnerPartenaire(*Bloc))
@@ -223,6 +259,9 @@ void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
     }
     BlocPris->Tag = 0;
     Glisseur->Commencer(Origine);
+    Places.Calculer(*Classe, *Prof, DureePrise);
+    ui->SGclasse->viewport()->update();
+    ui->SGProf->viewport()->update();
 }
 
 void TFTable::GlisserSur(QPoint PositionGlobale) {
@@ -281,9 +320,7 @@ bool TFTable::FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGl
     }
     const TJour d = JourDuPointeur(x);
     const TQuart s = QuartDeHaut(y);
-    const auto e = static_cast<TQuart>(s + DureePrise);
-    const bool Accepte =
-        Classe->PlageLibre(Prof->Matiere, d, s, e) && Prof->PlageLibre(Classe->Nom, d, s, e);
+    const bool Accepte = PlaceLibre(*Classe, *Prof, d, s, DureePrise);
     if (Accepte) {
         BlocPris->Deplacer(GaucheDeJour(d), HautDeQuart(s));
         BlocJumeau->Deplacer(GaucheDeJour(d), HautDeQuart(s));
@@ -308,8 +345,7 @@ bool TFTable::PoserCours(TJour Jour, TQuart Debut) {
     TClasse* Classe = LesClasses ? LesClasses->Trouver(ClassePrise) : nullptr;
     TProf* Prof = LesProfs ? LesProfs->Trouver(ProfPris) : nullptr;
     const auto Fin = static_cast<TQuart>(Debut + DureePrise);
-    if (!Classe || !Prof || !Classe->PlageLibre(Prof->Matiere, Jour, Debut, Fin) ||
-        !Prof->PlageLibre(Classe->Nom, Jour, Debut, Fin))
+    if (!Classe || !Prof || !PlaceLibre(*Classe, *Prof, Jour, Debut, DureePrise))
         return false;
     Classe->PlacerPlage(Jour, Debut, Fin, Prof->Matiere);
     Prof->PlacerPlage(Jour, Debut, Fin, Classe->Nom);
@@ -319,6 +355,9 @@ bool TFTable::PoserCours(TJour Jour, TQuart Debut) {
 void TFTable::LacherBlocs() {
     BlocPris.reset();
     BlocJumeau.reset();
+    Places.Effacer();
+    ui->SGclasse->viewport()->update();
+    ui->SGProf->viewport()->update();
 }
 
 void TFTable::MemoEndDrag() {

@@ -64,6 +64,8 @@ void TFTable::Travailler(const std::function<void()>& Travail) {
 void TFTable::ActualiserCommandes() {
     ui->Annuler1->setEnabled(Sauveur && Sauveur->PeutAnnuler());
     ui->Refaire1->setEnabled(Sauveur && Sauveur->PeutRefaire());
+    if (Sauveur) // a command may have named the timetable's file, or renewed Sauveur
+        Sauveur->NoterFichier(NomFichierEnregistrement);
 }
 
 // A list changed by the user shows its choice; refused, it shows the actor in view again.

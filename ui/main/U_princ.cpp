@@ -148,6 +148,7 @@ TFTable::TFTable(const QStringList& Arguments)
     PanneauClasse.Fabrique = FabriqueClasse.get();
     PanneauProf.Fabrique = FabriqueProf.get();
     FormCreate(Arguments);
+    ProposerRecuperation();
     ActualiserCommandes();
 }
 
@@ -177,6 +178,7 @@ void TFTable::ConstruireVues() {
 
     for (QTableWidget* Grille : {ui->SGclasse, ui->SGProf}) {
         ConfigurerGrilleHoraire(*Grille);
+        Grille->setItemDelegate(new TDelegueTeinte(Places, Grille));
         Grille->viewport()->installEventFilter(this);
     }
     for (QWidget* Panneau : {ui->PClasse, ui->PProf})

@@ -3,6 +3,7 @@
 // owns and destroys every global object of the program.
 #include "model/U_types.h"
 #include "storage/U_fenetre.h"
+#include "ui/main/U_places.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -74,6 +75,10 @@ public:
     void MemoProfMouseDown(TBlocVue& Bloc, Qt::MouseButton Bouton, Qt::KeyboardModifiers Etat,
                            QPoint PositionGlobale);
     bool SelectionnerPartenaire(const TBloc& Bloc);
+    // The cells where the held course may start, tinted in both views while it is held.
+    const TPlacesPossibles& PlacesPossibles() const { return Places; }
+    // The whole course of a block, for its tooltip.
+    QString InfoBulle(const TBloc& Bloc) const;
     // Escape during a drag: the course goes back where it was picked up, nothing recorded.
     void RemettreCours();
     bool FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGlobale);
@@ -149,6 +154,8 @@ private:
     void ConstruireVues();
     void ConstruireMenus();
     void FormCreate(const QStringList& Arguments);
+    // After a crash: offers the last state a program that no longer runs recorded.
+    void ProposerRecuperation();
     void FormDestroy();
     void RemplirSGens(TClasse& Classe);
     void RemplirSGcours(TProf& Prof);
@@ -184,6 +191,7 @@ private:
     std::string ClassePrise;
     std::string ProfPris;
     bool CopiePrise = false;
+    TPlacesPossibles Places;
     std::vector<const QDialog*> Modaux; // the program's forms shown modally, innermost last
     bool TravailEnCours = false;
 };

@@ -1,0 +1,43 @@
+#pragma once
+// Where a held course may go: the rule a drop applies, and the cells it allows, which both
+// views tint while the course is held.
+#include "model/U_types.h"
+
+#include <QStyledItemDelegate>
+
+#include <array>
+#include <bitset>
+
+class TClasse;
+class TProf;
+
+// The course of that class and teacher, Duree quarter-hours after its first, fits at
+// (Jour, Debut) in both grids.
+bool PlaceLibre(const TClasse& Classe, const TProf& Prof, TJour Jour, TQuart Debut, int Duree);
+
+class TPlacesPossibles {
+public:
+    void Calculer(const TClasse& Classe, const TProf& Prof, int Duree);
+    void Effacer() { Cases = {}; }
+    bool Possible(TJour Jour, TQuart Debut) const {
+        return Jour < NombreJours && Debut >= QuartDebutGrille && Debut < QuartFinGrille &&
+               Cases[Jour][Debut - QuartDebutGrille];
+    }
+
+private:
+    std::array<std::bitset<QuartFinGrille - QuartDebutGrille>, NombreJours> Cases{};
+};
+
+// Paints the tint of the possible starts under a timetable grid's cells.
+class TDelegueTeinte final : public QStyledItemDelegate {
+public:
+    TDelegueTeinte(const TPlacesPossibles& Places, QObject* Parent)
+        : QStyledItemDelegate(Parent), Places(Places) {}
+    void paint(QPainter* Peintre, const QStyleOptionViewItem& Option,
+               const QModelIndex& Index) const override;
+
+    static const QColor Teinte;
+
+private:
+    const TPlacesPossibles& Places;
+};
