@@ -6,7 +6,7 @@ HORALO_PACKAGES=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev libfuzzer-14-dev
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-qpa-plugins
     libgl-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth poppler-utils fonts-dejavu-core fonts-urw-base35
+    xvfb xauth poppler-utils fonts-dejavu-core fonts-urw-base35 qt6-translations-l10n
 )
 
 horalo_as_root() {

@@ -50,6 +50,14 @@ TEST(MessagesQt, EachKindHasItsIconButtonsAndTitle) {
     EXPECT_EQ(Boutons(TGenreMessage::Confirmation), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(Boutons(TGenreMessage::ConfirmationAvecAbandon),
               QMessageBox::Yes | QMessageBox::No | QMessageBox::Abort);
+
+    // The interface is French, translations installed or not.
+    auto Invite = ConstruireBoite(TGenreMessage::ConfirmationAvecAbandon, "x");
+    QStringList Textes;
+    for (const auto Bouton : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Abort})
+        Textes << Invite->button(Bouton)->text();
+    EXPECT_EQ(Textes, (QStringList{QStringLiteral("&Oui"), QStringLiteral("&Non"),
+                                   QStringLiteral("&Abandonner")}));
 }
 
 TEST(MessagesQt, EscapeAndCloseBoxAnswerNoOrAbort) {

@@ -1,5 +1,7 @@
 #include "ui/main/U_aideqt.h"
 
+#include "ui/main/U_application.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -31,19 +33,6 @@ namespace {
 const QString NomCollection = QStringLiteral("horalo.qhc");
 const QString NomDocumentation = QStringLiteral("horalo.qch"); // as the collection names it
 const QUrl Accueil(QStringLiteral("qthelp://org.horalo.aide/aide/accueil.html"));
-
-// The search and index widgets of Qt Help come with their own labels; French if available.
-void TraduireWidgetsAide() {
-    static const bool Fait = [] {
-        auto* Traduction = new QTranslator(QCoreApplication::instance());
-        if (Traduction->load(QLocale(QLocale::French), QStringLiteral("qt_help"),
-                             QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(Traduction);
-        return true;
-    }();
-    (void)Fait;
-}
 
 } // namespace
 
@@ -130,7 +119,7 @@ TFAide::TFAide(const QString& Collection)
     // Closing the main window ends the program, even with the help still open.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(960, 660);
-    TraduireWidgetsAide();
+    TraduireQt(); // the search and index widgets come with their own labels
 
     MoteurAide->setUsesFilterEngine(true);
     // Made before the set-up, which is what starts its indexing.

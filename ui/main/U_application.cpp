@@ -3,6 +3,26 @@
 #include "model/U_messages.h"
 #include "model/U_texte.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+void TraduireQt() {
+    static const bool Fait = [] {
+        for (const char* Module : {"qtbase", "qt_help"}) {
+            auto* Traduction = new QTranslator(QCoreApplication::instance());
+            if (Traduction->load(QLocale(QLocale::French), QLatin1String(Module),
+                                 QStringLiteral("_"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QCoreApplication::installTranslator(Traduction);
+            else
+                delete Traduction;
+        }
+        return true;
+    }();
+    (void)Fait;
+}
+
 void AfficherErreur(const std::exception& Erreur) {
     // Storage writes its messages in UTF-8; the messages seam speaks Windows-1252.
     Messages().Erreur(Ansi(Erreur.what()));

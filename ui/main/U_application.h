@@ -10,6 +10,10 @@ void AfficherErreur(const std::exception& Erreur);
 // Runs a command; a failure ends it and is shown by AfficherErreur.
 void ExecuterProtege(const std::function<void()>& Commande);
 
+// Qt's own dialogs and widgets in French (file, colour and print dialogs, the help's
+// search), when the translations are installed. Once per process; later calls do nothing.
+void TraduireQt();
+
 class TApplication final : public QApplication {
 public:
     TApplication(int& argc, char** argv) : QApplication(argc, argv) {}

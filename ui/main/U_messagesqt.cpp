@@ -3,6 +3,7 @@
 #include "ui/main/U_princ.h"
 #include "ui/main/U_texteqt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 
 std::unique_ptr<QMessageBox> ConstruireBoite(TGenreMessage Genre, const std::string& TexteAnsi,
@@ -30,6 +31,15 @@ std::unique_ptr<QMessageBox> ConstruireBoite(TGenreMessage Genre, const std::str
     }
     auto Boite = std::make_unique<QMessageBox>(Icone, QStringLiteral("Horalo"), VersQt(TexteAnsi),
                                                Boutons, Parent);
+    // The buttons speak French whether or not Qt's translations are installed.
+    const std::pair<QMessageBox::StandardButton, QString> Textes[] = {
+        {QMessageBox::Yes, QStringLiteral("&Oui")},
+        {QMessageBox::No, QStringLiteral("&Non")},
+        {QMessageBox::Abort, QStringLiteral("&Abandonner")},
+        {QMessageBox::Ok, QStringLiteral("OK")}};
+    for (const auto& [Bouton, Texte] : Textes)
+        if (QAbstractButton* b = Boite->button(Bouton))
+            b->setText(Texte);
     // Escape and the close box give this button's answer.
     Boite->setEscapeButton(Echappement);
     Boite->setDefaultButton(Genre == TGenreMessage::Message ? QMessageBox::Ok : QMessageBox::Yes);

@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     TApplication Application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Horalo"));
     InitialiserRessources();
+    TraduireQt();
     if (Lot)
         return TravailEnLot(QApplication::arguments().mid(1));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/horalo.png")));
