@@ -84,13 +84,6 @@ void TFTable::ConstruireMenus() {
     };
     for (const auto& [Entree, Action] : Entrees)
         Relier(Entree, Action);
-    // Entries whose forms are not part of the program yet: no shortcut fails silently.
-    for (QAction* Entree : {
-             ui->Professeur1,
-             ui->Plagehoraire1,
-         })
-        Entree->setEnabled(false);
-
     // The window's image list, images 0 to 6, drawn for Horalo.
     const std::pair<QAction*, const char*> Images[] = {
         {ui->Nouveau1, "nouveau"},   {ui->Ouvrir1, "ouvrir"},   {ui->Enregistrer1, "enregistrer"},
@@ -123,8 +116,6 @@ void TFTable::ConstruireMenus() {
     PPMProf->setObjectName(QStringLiteral("PPMProf"));
     Entree(PPMProf, "ModifierheuresProf1", QStringLiteral("&Modifier heures de cours"),
            &TFTable::ModifierheuresProf1Click);
-    // They open forms not part of the program yet.
-    PPMProf->setEnabled(false);
     connect(ui->SGens, &QWidget::customContextMenuRequested, this,
             [this](QPoint Point) { PPMSerie->popup(ui->SGens->viewport()->mapToGlobal(Point)); });
     connect(ui->SGcours, &QWidget::customContextMenuRequested, this,
