@@ -79,8 +79,9 @@ const std::string& LyceePlace() {
 // The placed lycée, with 1ère S1 (of the series of eight) shown; false, and the figure
 // skipped, when something was said.
 bool Ouvrir(benchmark::State& Etat) {
+    const std::string& Chemin = LyceePlace(); // the placement has its say first
     Temoin.Notes.clear();
-    Sauveur->LireFichier(LyceePlace());
+    Sauveur->LireFichier(Chemin);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto* Classes = FTable->findChild<QComboBox*>(QStringLiteral("CBclasse"));
     Classes->setCurrentIndex(Classes->findText(QStringLiteral(u"1ère S1")));

@@ -31,3 +31,13 @@ void ModeleTest::Placer(const std::string& Classe, const std::string& Matiere, T
     C->PlacerPlage(Jour, Debut, Fin, Matiere);
     LesProfs->Trouver(C->ProfDe(Matiere))->PlacerPlage(Jour, Debut, Fin, Classe);
 }
+
+std::string Matieres(const TSerie& Serie) {
+    std::string Texte;
+    for (std::size_t n = 1; n <= Serie.Heures->Nombre(); ++n) {
+        const THeures& H = *Serie.Heures->Numero(n);
+        Texte += (n > 1 ? ", " : "") + H.Nom + " " + std::to_string(H.Volume) + " " +
+                 std::to_string(static_cast<std::int32_t>(H.Couleur));
+    }
+    return Texte;
+}

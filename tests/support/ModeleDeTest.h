@@ -21,3 +21,6 @@ protected:
 
     TMessagesScriptes Messages;
 };
+
+// A series' subjects, "name volume colour" each, in order (the colour signed, as saved).
+std::string Matieres(const TSerie& Serie);

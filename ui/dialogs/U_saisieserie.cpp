@@ -99,6 +99,8 @@ TF_serie::TF_serie(QWidget* Proprietaire)
     Entete.setSectionResizeMode(QHeaderView::Fixed);
     Entete.setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Entete.setHighlightSections(false);
+    // The colour column takes what the grid has left, so that its header is read whole.
+    Entete.setStretchLastSection(true);
     int c = 0;
     for (const int Largeur : {102, 100, 90})
         Grille.setColumnWidth(c++, Largeur);
