@@ -50,6 +50,14 @@ TEST_F(ClasseTest, OpensOnTheShownClassAndFollowsThePickedOne) {
         EXPECT_EQ(Serie(F)->currentIndex(), -1);
     });
     EXPECT_EQ(Dialogues.Formes, QStringList{QStringLiteral("TF_classe")});
+
+    for (const char* Classe : {"C1", "C2", "C3"})
+        LesClasses->Supprimer(Classe);
+    Table->RafraichirVues();
+    Lancer("Classe1", [&](QDialog& F) {
+        EXPECT_EQ(Nom(F)->count() + Nom(F)->currentText().size(), 0);
+        EXPECT_EQ(Serie(F)->currentIndex(), -1);
+    });
 }
 
 TEST_F(ClasseTest, AjouterNeedsASeriesAndANameNotTaken) {
