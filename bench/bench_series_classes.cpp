@@ -5,76 +5,19 @@
 // cleared, the classes taken from their teachers). Each "Modifier" records a history step.
 // Run from a Release build, on the offscreen platform:
 //   bench_series_classes --benchmark_repetitions=7 --benchmark_report_aggregates_only
+#include "bench/BancFormes.h"
 #include "model/U_classe.h"
-#include "model/U_messages.h"
 #include "model/U_serie.h"
-#include "scheduling/U_automate.h"
-#include "storage/U_fichier.h"
 #include "ui/dialogs/U_saisieserie.h"
-#include "ui/main/U_dialogues.h"
-#include "ui/main/U_princ.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QLoggingCategory>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
-// Whatever is said is kept, to be reported: a figure taken while the reader complains
-// would measure an empty timetable.
-class TMessagesNotes final : public IMessages {
-public:
-    void Erreur(const std::string& Texte) override { Notes += Texte + "; "; }
-    void Message(const std::string& Texte) override { Notes += Texte + "; "; }
-    bool Confirmer(const std::string&) override { return false; }
-    TReponse ConfirmerAvecAbandon(const std::string&) override { return TReponse::Non; }
-    void Bip() override { Notes += "bip; "; }
-    void TraiterEvenements() override {}
-
-    std::string Notes;
-};
-
-// A form run modally is shown and painted, then closed as "Fin" closes it.
-class TDialoguesBanc final : public IDialogues {
-public:
-    QString OuvrirFichier(QWidget*, const QString&, const TSurDossier&) override { return {}; }
-    QString EnregistrerFichier(QWidget*, const QString&, const QString&,
-                               const TSurDossier&) override {
-        return {};
-    }
-    std::optional<QColor> ChoisirCouleur(QWidget*, std::optional<QColor>) override { return {}; }
-    std::optional<QAbstractPrintDialog::PrintRange> Imprimer(QWidget*, QPrinter&) override {
-        return {};
-    }
-    bool ConfigurerImpression(QWidget*, QPrinter&) override { return false; }
-    int ExecuterModal(QDialog& Dialogue) override {
-        Dialogue.show();
-        QCoreApplication::processEvents();
-        Dialogue.done(QDialog::Rejected);
-        return QDialog::Rejected;
-    }
-};
-
-TMessagesNotes Temoin;
-TDialoguesBanc DialoguesBanc;
 const std::string SerieDeHuit = "Premi\xE8re S"; // Windows-1252
-
-const std::string& LyceePlace() {
-    static const std::string Chemin = [] {
-        const std::string c = Sauveur->Dossier + "lycee-place.edt";
-        Sauveur->LireFichier(HORALO_EXAMPLES "/lycee.edt");
-        Automate->PlacementAutomatique();
-        Sauveur->EcrireFichier(c);
-        return c;
-    }();
-    return Chemin;
-}
 
 // The placed lycée, with 1ère S1 (of the series of eight) shown; false, and the figure
 // skipped, when something was said.
@@ -165,29 +108,5 @@ BENCHMARK(ModifierSansMatieres)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv) {
-    // Offscreen, and away from the user's own settings and desktop files.
-    QTemporaryDir Maison;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    for (const char* Variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
-        qputenv(Variable, Maison.path().toLocal8Bit());
-    QApplication Application(argc, argv);
-    // The offscreen platform warns at every window shown that it cannot raise it.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
-    InstallerMessages(&Temoin);
-    InstallerDialogues(&DialoguesBanc);
-    int Resultat = 0;
-    {
-        TFTable Table;
-        Table.show();
-        benchmark::Initialize(&argc, argv);
-        if (benchmark::ReportUnrecognizedArguments(argc, argv))
-            Resultat = 1;
-        else
-            benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
-    }
-    InstallerDialogues(nullptr);
-    InstallerMessages(nullptr);
-    return Resultat;
+    return ExecuterBancs(argc, argv);
 }
