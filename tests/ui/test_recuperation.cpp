@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -47,7 +48,24 @@ qint64 ProcessusFini() {
     return Vrai.processId() ? Vrai.processId() : 999999;
 }
 
-using RecuperationTest = FenetreTest;
+// A temporary directory of its own: tests run side by side, and each program's start looks
+// for the folders that dead programs left in the temporary directory.
+class RecuperationTest : public FenetreTest {
+protected:
+    // The child started below works in its parent's directory.
+    RecuperationTest() : Avant(qgetenv("TMPDIR")) {
+        if (!qEnvironmentVariableIsSet("HORALO_FICHIER"))
+            qputenv("TMPDIR", Prive.path().toLocal8Bit());
+    }
+    ~RecuperationTest() override {
+        Table.reset();
+        qputenv("TMPDIR", Avant);
+    }
+
+private:
+    QByteArray Avant;
+    QTemporaryDir Prive;
+};
 
 } // namespace
 
