@@ -33,9 +33,13 @@ void ModeleTest::Placer(const std::string& Classe, const std::string& Matiere, T
 }
 
 std::string Matieres(const TSerie& Serie) {
+    return Heures(*Serie.Heures);
+}
+
+std::string Heures(const TLesHeures& Liste) {
     std::string Texte;
-    for (std::size_t n = 1; n <= Serie.Heures->Nombre(); ++n) {
-        const THeures& H = *Serie.Heures->Numero(n);
+    for (std::size_t n = 1; n <= Liste.Nombre(); ++n) {
+        const THeures& H = *Liste.Numero(n);
         Texte += (n > 1 ? ", " : "") + H.Nom + " " + std::to_string(H.Volume) + " " +
                  std::to_string(static_cast<std::int32_t>(H.Couleur));
     }

@@ -22,5 +22,7 @@ protected:
     TMessagesScriptes Messages;
 };
 
-// A series' subjects, "name volume colour" each, in order (the colour signed, as saved).
+// A series' subjects, or a teacher's classes: "name volume colour" each, in order (the
+// colour signed, as saved).
+std::string Heures(const TLesHeures& Liste);
 std::string Matieres(const TSerie& Serie);

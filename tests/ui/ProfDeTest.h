@@ -1,7 +1,8 @@
 #pragma once
-// The teacher dialog run from the main window on FenetreTest's school, the class chooser it
-// opens answered as a user answers it.
+// The teacher form opened from the menu on FenetreTest's school, C1 and P1 shown; the class
+// chooser it opens answers from Choix, as a user answers it.
 #include "model/U_texte.h"
+#include "tests/support/ModeleDeTest.h"
 #include "tests/ui/SaisieDeTest.h"
 
 #include <QLineEdit>
@@ -18,25 +19,20 @@ protected:
         };
         Montrer("C1", "P1");
     }
-
-    // The teacher dialog opened from the menu, Actions run in it.
     void OuvrirProf(std::function<void(QDialog&)> Actions) {
         Lancer("Professeur1", std::move(Actions));
     }
-
     static QTableWidget* Grille(const QDialog& F) { return Dans<QTableWidget>(F, "SGProf"); }
-    static QComboBox* Nom(const QDialog& F) { return Dans<QComboBox>(F, "CB_nom"); }
-    static QLineEdit* Matiere(const QDialog& F) { return Dans<QLineEdit>(F, "E_matiere"); }
-    // Keys typing each character, accented or foreign ones too (keyClicks takes ASCII only).
+    // Keys typing each character, accented ones too (keyClicks takes ASCII only).
     static void TaperTexte(QWidget* Boite, const QString& Texte) {
         for (const QChar c : Texte)
             QTest::sendKeyEvent(QTest::Click, Boite, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    // The subject box's text replaced as a user types over it.
     static void TaperMatiere(const QDialog& F, const QString& Texte) {
-        Matiere(F)->selectAll();
-        QTest::keyClick(Matiere(F), Qt::Key_Backspace);
-        TaperTexte(Matiere(F), Texte);
+        auto* Boite = Dans<QLineEdit>(F, "E_matiere");
+        Boite->selectAll();
+        QTest::keyClick(Boite, Qt::Key_Backspace);
+        TaperTexte(Boite, Texte);
     }
     // A click on a cell of a data row (from 1), scrolled into view first.
     static void CliquerCellule(const QDialog& F, int Rangee, int Colonne) {
@@ -47,35 +43,23 @@ protected:
     }
     // A data row (from 1) as "class|colour".
     static std::string Ligne(const QDialog& F, int Rangee) {
-        const QTableWidget* G = Grille(F);
-        std::string Texte;
-        for (int c = 0; c < 2; ++c) {
-            const QTableWidgetItem* Item = G->item(Rangee - 1, c);
-            Texte += (c ? "|" : "") + (Item ? Item->text().toStdString() : std::string());
-        }
-        return Texte;
+        const auto Texte = [&](int c) {
+            const QTableWidgetItem* Item = Grille(F)->item(Rangee - 1, c);
+            return Item ? Item->text().toStdString() : std::string();
+        };
+        return Texte(0) + "|" + Texte(1);
     }
     // A teacher's class list, "class volume colour", in order.
     static std::string Classes(const char* Prof) {
         const TProf* P = LesProfs->Trouver(Prof);
-        if (!P)
-            return "(none)";
-        std::string Texte;
-        for (std::size_t n = 1; n <= P->Heures->Nombre(); ++n) {
-            const THeures& H = *P->Heures->Numero(n);
-            Texte += (n > 1 ? ", " : "") + Utf8(H.Nom) + " " + std::to_string(H.Volume) + " " +
-                     std::to_string(static_cast<std::int32_t>(H.Couleur));
-        }
-        return Texte;
+        return P ? Utf8(Heures(*P->Heures)) : "(none)";
     }
 
     // Each chooser takes the next answer: the entry of that name reached with the arrow keys
-    // then OK, or the close box for none.
+    // then OK ("" OK at once, the default), or the close box for nullopt.
     std::deque<std::optional<std::string>> Choix;
-    // What each chooser offered, the entry it started on marked with '*'; and the series it
-    // showed once its entry was picked.
-    std::vector<std::string> Offres;
-    std::vector<std::string> SeriesMontrees;
+    // What each chooser offered, the entry it opened on marked '*'; the series it showed.
+    std::vector<std::string> Offres, SeriesMontrees;
 
 private:
     int Choisir(QDialog& F) {
@@ -93,8 +77,11 @@ private:
             return QDialog::Rejected;
         if (!Reponse->empty()) {
             const int Voulu = Liste->findText(QString::fromStdString(*Reponse));
-            EXPECT_GE(Voulu, 0) << *Reponse;
-            while (Voulu >= 0 && Liste->currentIndex() != Voulu)
+            if (Voulu < 0) {
+                ADD_FAILURE() << *Reponse << " not offered";
+                return QDialog::Rejected;
+            }
+            while (Liste->currentIndex() != Voulu)
                 QTest::keyClick(Liste, Liste->currentIndex() < Voulu ? Qt::Key_Down : Qt::Key_Up);
             SeriesMontrees.push_back(Dans<QLineEdit>(F, "E_serie")->text().toStdString());
         }

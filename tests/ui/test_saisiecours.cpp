@@ -1,5 +1,4 @@
 // The course placement dialog, run from the main window's menu.
-#include "tests/ui/AideEnregistreuse.h"
 #include "tests/ui/SaisieDeTest.h"
 
 #include "model/U_texte.h"
@@ -61,7 +60,8 @@ protected:
 
 } // namespace
 
-TEST_F(CoursTest, OpensOnTheTeacherAndTheClassShown) {
+// The up-downs wrap: 08h00 down is 19h45, 11h45 up is 00h15.
+TEST_F(CoursTest, OpensOnTheTeacherAndTheClassShownAndTheTimesWrapAround) {
     Montrer("C2", "P2");
     Textes Vu;
     Lancer("Plagehoraire1", [&](QDialog& F) {
@@ -70,10 +70,14 @@ TEST_F(CoursTest, OpensOnTheTeacherAndTheClassShown) {
         for (const char* Boite : {"E_matiere", "E_serie", "E_debut", "E_duree"})
             Vu.push_back(Texte(F, Boite).toStdString());
         Choisir(Dans<QComboBox>(F, "CBClasse"), "C3"); // picking shows the other series
-        Vu.push_back(Texte(F, "E_serie").toStdString());
+        QTest::keyClick(Dans<QSpinBox>(F, "UPDDebut"), Qt::Key_Down);
+        QTest::keyClick(Dans<QSpinBox>(F, "UPDDuree"), Qt::Key_Down);
+        QTest::keyClick(Dans<QSpinBox>(F, "UPDDuree"), Qt::Key_Up);
+        for (const char* Boite : {"E_serie", "E_debut", "E_duree"})
+            Vu.push_back(Texte(F, Boite).toStdString());
     });
-    EXPECT_EQ(Vu, (Textes{"P2", "C2", "Lundi", "Francais", "S1", "08h00", "00h15", "S2"}));
-    EXPECT_EQ(Dialogues.Formes, QStringList{QStringLiteral("TF_cours")});
+    EXPECT_EQ(Vu, (Textes{"P2", "C2", "Lundi", "Francais", "S1", "08h00", "00h15", "S2", "19h45",
+                          "00h15"}));
 }
 
 TEST_F(CoursTest, PlacerChecksInOrderAndPlacesOnlyFreeRuns) {
@@ -111,31 +115,6 @@ TEST_F(CoursTest, PlacerChecksInOrderAndPlacesOnlyFreeRuns) {
     EXPECT_EQ(Plages(*P1(), "C2"), "1:40-43");
 }
 
-TEST_F(CoursTest, WithoutTeachersOrClassesNothingIsTaughtTogether) {
-    Sauveur->ViderModele();
-    Table->RafraichirVues();
-    Lancer("Plagehoraire1", [](QDialog& F) { Cliquer(F, "B_placer"); });
-    EXPECT_EQ(Messages.MontresUtf8(), Textes{PasEnsemble});
-}
-
-TEST_F(CoursTest, BothUpDownsWrapAround) {
-    QStringList Vu;
-    Lancer("Plagehoraire1", [&](QDialog& F) {
-        auto* Debut = Dans<QSpinBox>(F, "UPDDebut");
-        auto* Duree = Dans<QSpinBox>(F, "UPDDuree");
-        QTest::keyClick(Debut, Qt::Key_Down);
-        Vu << Texte(F, "E_debut");
-        QTest::keyClick(Debut, Qt::Key_Up);
-        Vu << Texte(F, "E_debut");
-        QTest::keyClick(Duree, Qt::Key_Down);
-        Vu << Texte(F, "E_duree");
-        QTest::keyClick(Duree, Qt::Key_Up);
-        Vu << Texte(F, "E_duree");
-    });
-    EXPECT_EQ(Vu, (QStringList{QStringLiteral("19h45"), QStringLiteral("08h00"),
-                               QStringLiteral("11h45"), QStringLiteral("00h15")}));
-}
-
 TEST_F(CoursTest, APlacementIsSeenInTheMainWindowOnceClosed) {
     Montrer("C2", "P2");
     PlacerParDialogue("P2", "C2", "Mardi", 36, 3);
@@ -149,10 +128,4 @@ TEST_F(CoursTest, APlacementIsSeenInTheMainWindowOnceClosed) {
     EXPECT_EQ(Cellules("SGens", 2), (Textes{"Francais", "03h00", "00h45", "02h15"}));
     EXPECT_EQ(Cellules("SGcours", 2), (Textes{"C2", "03h00", "00h45", "02h15"}));
     EXPECT_EQ(Etapes(), 1);
-}
-
-TEST_F(CoursTest, AideAsksForTopic25) {
-    TAideEnregistreuse Aide;
-    Lancer("Plagehoraire1", [](QDialog& F) { Cliquer(F, "B_aide"); });
-    EXPECT_EQ(Aide.Rubriques, std::vector<int>{25});
 }
