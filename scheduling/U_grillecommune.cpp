@@ -18,8 +18,9 @@ struct TLongueur {
 std::vector<TLongueur> Longueurs(const TJournee& Motif) {
     std::vector<TLongueur> L;
     for (const auto& [Debut, Longueur] : Motif.Periodes) {
-        auto i = std::find_if(L.begin(), L.end(),
-                              [&](const TLongueur& l) { return l.Longueur == Longueur; });
+        const int n = Longueur; // clang 14 cannot capture a structured binding
+        auto i =
+            std::find_if(L.begin(), L.end(), [n](const TLongueur& l) { return l.Longueur == n; });
         if (i == L.end())
             i = L.insert(L.end(), TLongueur{Longueur, {}});
         i->Debuts.push_back(Debut);
