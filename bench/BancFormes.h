@@ -8,6 +8,7 @@
 #include "ui/main/U_dialogues.h"
 #include "ui/main/U_princ.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QLoggingCategory>
@@ -67,6 +68,18 @@ inline const std::string& LyceePlace() {
         return c;
     }();
     return Chemin;
+}
+
+// Opening a form from its menu entry, shown, painted and closed, on the school Ouvrir gives.
+inline void MesurerMenu(benchmark::State& Etat, const char* Entree,
+                        bool (*Ouvrir)(benchmark::State&)) {
+    if (!Ouvrir(Etat))
+        return;
+    auto* Action = FTable->findChild<QAction*>(QLatin1String(Entree));
+    for (auto _ : Etat)
+        Action->trigger();
+    if (!Temoin.Notes.empty())
+        Etat.SkipWithError("the menu entry was refused");
 }
 
 inline int ExecuterBancs(int argc, char** argv) {

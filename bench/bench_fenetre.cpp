@@ -3,6 +3,7 @@
 // a course up until its places are tinted, copying a week picture, printing everything.
 // Run from a Release build, on the offscreen platform:
 //   bench_fenetre --benchmark_repetitions=7 --benchmark_report_aggregates_only
+#include "bench/BancFormes.h"
 #include "model/U_classe.h"
 #include "model/U_messages.h"
 #include "model/U_prof.h"
@@ -23,41 +24,6 @@
 #include <memory>
 
 namespace {
-
-// A figure taken while the reader complains would measure an empty timetable: what it
-// says is kept, to be reported.
-class TMessagesNotes final : public IMessages {
-public:
-    void Erreur(const std::string& Texte) override { Noter(Texte); }
-    void Message(const std::string& Texte) override { Noter(Texte); }
-    bool Confirmer(const std::string& Texte) override {
-        Noter(Texte);
-        return false;
-    }
-    TReponse ConfirmerAvecAbandon(const std::string& Texte) override {
-        Noter(Texte);
-        return TReponse::Non;
-    }
-    void Bip() override {}
-    void TraiterEvenements() override {}
-    void Noter(const std::string& Texte) { Notes += Texte + "; "; }
-
-    std::string Notes;
-};
-
-TMessagesNotes Temoin;
-
-// The lycée after the automatic placement, written once beside the snapshots.
-const std::string& LyceePlace() {
-    static const std::string Chemin = [] {
-        const std::string c = Sauveur->Dossier + "lycee-place.edt";
-        Sauveur->LireFichier(HORALO_EXAMPLES "/lycee.edt");
-        Automate->PlacementAutomatique();
-        Sauveur->EcrireFichier(c);
-        return c;
-    }();
-    return Chemin;
-}
 
 void Vider() {
     Sauveur->ViderModele();
@@ -177,25 +143,5 @@ BENCHMARK(ChangerClasse)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv) {
-    // Offscreen, and away from the user's own settings and desktop files.
-    QTemporaryDir Maison;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    for (const char* Variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
-        qputenv(Variable, Maison.path().toLocal8Bit());
-    QApplication Application(argc, argv);
-    InstallerMessages(&Temoin);
-    int Resultat = 0;
-    {
-        TFTable Table;
-        Table.show();
-        benchmark::Initialize(&argc, argv);
-        if (benchmark::ReportUnrecognizedArguments(argc, argv))
-            Resultat = 1;
-        else
-            benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
-    }
-    InstallerMessages(nullptr);
-    return Resultat;
+    return ExecuterBancs(argc, argv);
 }

@@ -39,22 +39,12 @@ bool Ouvrir(benchmark::State& Etat) {
     return false;
 }
 
-void Menu(benchmark::State& Etat, const char* Entree) {
-    if (!Ouvrir(Etat))
-        return;
-    auto* Action = FTable->findChild<QAction*>(QLatin1String(Entree));
-    for (auto _ : Etat)
-        Action->trigger();
-    if (!Temoin.Notes.empty())
-        Etat.SkipWithError("the menu entry was refused");
-}
-
 void OuvrirProf(benchmark::State& Etat) {
-    Menu(Etat, "Professeur1");
+    MesurerMenu(Etat, "Professeur1", Ouvrir);
 }
 
 void OuvrirCours(benchmark::State& Etat) {
-    Menu(Etat, "Plagehoraire1");
+    MesurerMenu(Etat, "Plagehoraire1", Ouvrir);
 }
 
 // "Modifier" on the teacher shown, the first colour changed at each turn: the class list is

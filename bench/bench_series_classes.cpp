@@ -41,22 +41,12 @@ bool Ouvrir(benchmark::State& Etat) {
     return false;
 }
 
-void Menu(benchmark::State& Etat, const char* Entree) {
-    if (!Ouvrir(Etat))
-        return;
-    auto* Action = FTable->findChild<QAction*>(QLatin1String(Entree));
-    for (auto _ : Etat)
-        Action->trigger();
-    if (!Temoin.Notes.empty())
-        Etat.SkipWithError("the menu entry was refused");
-}
-
 void OuvrirSerie(benchmark::State& Etat) {
-    Menu(Etat, "Serie1");
+    MesurerMenu(Etat, "Serie1", Ouvrir);
 }
 
 void OuvrirClasse(benchmark::State& Etat) {
-    Menu(Etat, "Classe1");
+    MesurerMenu(Etat, "Classe1", Ouvrir);
 }
 
 // "Modifier" on the series of the class shown; Preparer sets the grid beforehand, untimed.
