@@ -1,6 +1,7 @@
 #include "scheduling/U_grillecommune.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -51,6 +52,11 @@ private:
     long Appliquer(int Tache, int k, int d);
     int PieceAuHasard(int Tache, THasard& Hasard) const;
     void Retenir();
+    int Libre(int a, int k) const {
+        return std::max(0, Capacite[IndiceActeur(a, k)] - Charge[IndiceActeur(a, k)]);
+    }
+    long Reoptimiser(int a, std::vector<int> Taches, THasard& Hasard);
+    long Voisinage(THasard& Hasard);
 
     const TProbleme& P;
     const std::vector<TLongueur>& L;
@@ -62,6 +68,8 @@ private:
     std::vector<int> Capacite;               // free periods by actor and length
     std::vector<int> Charge;                 // pieces by actor and length
     std::vector<int> Couvert;                // quarter-hours the pieces of a task cover
+    std::vector<long> CouvertActeur;         // the same, up to each need, by actor
+    std::vector<long> Limite;                // what each actor can cover at most
     long Places = 0;
     long Debord = 0;
     long MeilleurPlaces = -1;
@@ -72,7 +80,8 @@ TRepartition::TRepartition(const TProbleme& P, const std::vector<TLongueur>& L)
     : P(P), L(L), K(static_cast<int>(L.size())), Poids(2L * L.front().Longueur + 1),
       ParActeur(static_cast<std::size_t>(P.NbActeurs)), x(P.Taches.size() * L.size(), 0),
       Capacite(static_cast<std::size_t>(P.NbActeurs) * L.size(), 0), Charge(Capacite.size(), 0),
-      Couvert(P.Taches.size(), 0) {
+      Couvert(P.Taches.size(), 0), CouvertActeur(static_cast<std::size_t>(P.NbActeurs), 0),
+      Limite(static_cast<std::size_t>(P.NbActeurs), 0) {
     for (int a = 0; a < P.NbActeurs; ++a)
         for (int k = 0; k < K; ++k)
             for (int c = 0; c < L[static_cast<std::size_t>(k)].Couleurs(); ++c) {
@@ -88,6 +97,15 @@ TRepartition::TRepartition(const TProbleme& P, const std::vector<TLongueur>& L)
         Actives.push_back(i);
         ParActeur[static_cast<std::size_t>(t.Classe)].push_back(i);
         ParActeur[static_cast<std::size_t>(t.Prof)].push_back(i);
+        Limite[static_cast<std::size_t>(t.Classe)] += t.Besoin;
+        Limite[static_cast<std::size_t>(t.Prof)] += t.Besoin;
+    }
+    for (int a = 0; a < P.NbActeurs; ++a) {
+        long Quarts = 0;
+        for (int k = 0; k < K; ++k)
+            Quarts += static_cast<long>(Capacite[IndiceActeur(a, k)]) *
+                      L[static_cast<std::size_t>(k)].Longueur;
+        Limite[static_cast<std::size_t>(a)] = std::min(Limite[static_cast<std::size_t>(a)], Quarts);
     }
     // Start: each task in turn takes the longest pieces that fit what it misses, then
     // the shortest that covers the rest, wherever its class and teacher have room.
@@ -121,6 +139,8 @@ long TRepartition::Appliquer(int Tache, int k, int d) {
     c += d * L[static_cast<std::size_t>(k)].Longueur;
     Gain += std::min(c, t.Besoin);
     Places += Gain;
+    CouvertActeur[static_cast<std::size_t>(t.Classe)] += Gain;
+    CouvertActeur[static_cast<std::size_t>(t.Prof)] += Gain;
     for (const int a : {t.Classe, t.Prof}) {
         int& Ch = Charge[IndiceActeur(a, k)];
         const int Cap = Capacite[IndiceActeur(a, k)];
@@ -149,6 +169,153 @@ void TRepartition::Retenir() {
     }
 }
 
+// The tasks, none holding a piece, all of actor a, get the pieces that cover the most:
+// exact over a's free periods of each length (a dynamic programme on how many of each a
+// still has), the other actors' free periods taken as they are. Returns the work done, or
+// -1 when a has too many combinations of free periods to go through.
+long TRepartition::Reoptimiser(int a, std::vector<int> Taches, THasard& Hasard) {
+    constexpr long EtatsMax = 1 << 14;
+    std::vector<int> Base(static_cast<std::size_t>(K));
+    long Etats = 1;
+    for (int k = 0; k < K; ++k) {
+        Base[static_cast<std::size_t>(k)] = static_cast<int>(Etats);
+        Etats *= Libre(a, k) + 1;
+        if (Etats > EtatsMax || Libre(a, k) > 255)
+            return -1;
+    }
+    // What a still has free of each length, in each state.
+    std::vector<std::uint8_t> Reste(static_cast<std::size_t>(Etats * K));
+    for (long e = 0; e < Etats; ++e)
+        for (int k = 0; k < K; ++k)
+            Reste[static_cast<std::size_t>(e * K + k)] = static_cast<std::uint8_t>(
+                Libre(a, k) - e / Base[static_cast<std::size_t>(k)] % (Libre(a, k) + 1));
+    // The pieces a task may take: none is useless, that is the task already missed
+    // something when its shortest piece was added.
+    struct TOption {
+        int Valeur;
+        long Decalage;
+        std::vector<int> y;
+    };
+    std::vector<std::vector<TOption>> Options(Taches.size());
+    for (std::size_t n = Taches.size(); n > 1; --n)
+        std::swap(Taches[n - 1],
+                  Taches[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(n)))]);
+    for (std::size_t i = 0; i < Taches.size(); ++i) {
+        const TTache& t = P.Taches[static_cast<std::size_t>(Taches[i])];
+        const int Autre = t.Classe == a ? t.Prof : t.Classe;
+        std::vector<int> y(static_cast<std::size_t>(K), 0);
+        const auto Enumerer = [&](const auto& Soi, int k, int Couvre, long Decalage) -> void {
+            if (k == K) {
+                Options[i].push_back({std::min(Couvre, t.Besoin), Decalage, y});
+                return;
+            }
+            const int Longueur = L[static_cast<std::size_t>(k)].Longueur;
+            const int Max = std::min(Libre(a, k), Libre(Autre, k));
+            for (int n = 0; n <= Max && (n == 0 || Couvre + (n - 1) * Longueur < t.Besoin); ++n) {
+                y[static_cast<std::size_t>(k)] = n;
+                Soi(Soi, k + 1, Couvre + n * Longueur,
+                    Decalage + n * Base[static_cast<std::size_t>(k)]);
+            }
+            y[static_cast<std::size_t>(k)] = 0;
+        };
+        Enumerer(Enumerer, 0, 0, 0);
+    }
+    long Travail = 0;
+    std::vector<int> Valeur(static_cast<std::size_t>(Etats), -1);
+    std::vector<int> Suivante(Valeur.size());
+    std::vector<int> Choix(Taches.size() * Valeur.size(), -1);
+    Valeur[0] = 0;
+    for (std::size_t i = 0; i < Taches.size(); ++i) {
+        std::fill(Suivante.begin(), Suivante.end(), -1);
+        Travail += Etats;
+        const bool Egal = Hasard.Tirer(2) != 0; // ties go either way: a walk, not a fixed point
+        for (long e = 0; e < Etats; ++e) {
+            if (Valeur[static_cast<std::size_t>(e)] < 0)
+                continue;
+            for (std::size_t o = 0; o < Options[i].size(); ++o) {
+                const TOption& Op = Options[i][o];
+                ++Travail;
+                bool Tient = true;
+                for (int k = 0; k < K && Tient; ++k)
+                    Tient = Op.y[static_cast<std::size_t>(k)] <=
+                            Reste[static_cast<std::size_t>(e * K + k)];
+                if (!Tient)
+                    continue;
+                const auto f = static_cast<std::size_t>(e + Op.Decalage);
+                const int v = Valeur[static_cast<std::size_t>(e)] + Op.Valeur;
+                if (v > Suivante[f] || (Egal && v == Suivante[f])) {
+                    Suivante[f] = v;
+                    Choix[i * Valeur.size() + f] = static_cast<int>(o);
+                }
+            }
+        }
+        std::swap(Valeur, Suivante);
+    }
+    auto e = static_cast<long>(std::max_element(Valeur.begin(), Valeur.end()) - Valeur.begin());
+    for (std::size_t i = Taches.size(); i-- > 0;) {
+        const TOption& Op = Options[i][static_cast<std::size_t>(
+            Choix[i * Valeur.size() + static_cast<std::size_t>(e)])];
+        for (int k = 0; k < K; ++k)
+            for (int n = 0; n < Op.y[static_cast<std::size_t>(k)]; ++n)
+                Appliquer(Taches[i], k, 1);
+        e -= Op.Decalage;
+    }
+    return Travail;
+}
+
+// An actor that covers less than it could, and one it shares a task with, get their
+// pieces again, one after the other, each at its best given the rest; kept unless it loses.
+// Returns the work done.
+long TRepartition::Voisinage(THasard& Hasard) {
+    std::vector<int> Manquent;
+    for (int a = 0; a < P.NbActeurs; ++a)
+        if (CouvertActeur[static_cast<std::size_t>(a)] < Limite[static_cast<std::size_t>(a)])
+            Manquent.push_back(a);
+    if (Manquent.empty())
+        return 1;
+    const int a =
+        Manquent[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Manquent.size())))];
+    const std::vector<int>& Siennes = ParActeur[static_cast<std::size_t>(a)];
+    const TTache& t = P.Taches[static_cast<std::size_t>(
+        Siennes[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Siennes.size())))])];
+    int Premier = a;
+    int Second = t.Classe == a ? t.Prof : t.Classe;
+    if (Hasard.Tirer(2))
+        std::swap(Premier, Second);
+    std::vector<int> Taches = ParActeur[static_cast<std::size_t>(Premier)];
+    std::vector<int> Autres;
+    for (const int i : ParActeur[static_cast<std::size_t>(Second)])
+        if (std::find(Taches.begin(), Taches.end(), i) == Taches.end())
+            Autres.push_back(i);
+    Taches.insert(Taches.end(), Autres.begin(), Autres.end());
+    const long Avant = Places;
+    const long DebordAvant = Debord;
+    std::vector<int> Ancien;
+    for (const int i : Taches)
+        for (int k = 0; k < K; ++k) {
+            Ancien.push_back(x[Indice(i, k)]);
+            while (x[Indice(i, k)] > 0)
+                Appliquer(i, k, -1);
+        }
+    const long t1 = Reoptimiser(Premier, ParActeur[static_cast<std::size_t>(Premier)], Hasard);
+    const long t2 = t1 < 0 ? -1 : Reoptimiser(Second, Autres, Hasard);
+    const long Travail = std::max(0L, t1) + std::max(0L, t2);
+    if (t1 >= 0 && t2 >= 0 && Places >= Avant && Debord <= DebordAvant) {
+        Retenir();
+        return Travail + 1;
+    }
+    std::size_t n = 0;
+    for (const int i : Taches)
+        for (int k = 0; k < K; ++k) {
+            while (x[Indice(i, k)] > 0)
+                Appliquer(i, k, -1);
+            for (int m = 0; m < Ancien[n]; ++m)
+                Appliquer(i, k, 1);
+            ++n;
+        }
+    return Travail + 1;
+}
+
 void TRepartition::Recuire(TEffort& Effort, long EtapesMax, THasard& Hasard) {
     if (Actives.empty())
         return;
@@ -159,9 +326,25 @@ void TRepartition::Recuire(TEffort& Effort, long EtapesMax, THasard& Hasard) {
     struct TChangement {
         int Tache, k, d;
     };
-    for (long n = 0; n < EtapesMax * 16 && MeilleurPlaces < Effort.Cible; ++n) {
+    const long Debut = Effort.Faits();
+    constexpr long Calme = 512; // steps without a better count before the exact moves start
+    long Progres = Debut;       // when the best count last grew
+    long Avant = MeilleurPlaces;
+    for (long n = 0; Effort.Faits() - Debut < EtapesMax && MeilleurPlaces < Effort.Cible; ++n) {
         if (n % 16 == 0 && !Effort.Pas())
             break;
+        // Once the moves have found nothing better for a while, an actor below what it
+        // could cover is redone exactly with a neighbour, every sixteenth step: the chains
+        // of changes the single moves rarely string together.
+        if (n % 256 == 255 && Effort.Faits() - Progres >= Calme) {
+            // About 256 units of its work cost what a step of sixteen moves does.
+            for (long c = Voisinage(Hasard) / 256; c > 0 && Effort.Pas(); --c) {
+            }
+            if (MeilleurPlaces > Avant)
+                Progres = Effort.Faits();
+            Avant = MeilleurPlaces;
+            continue;
+        }
         const int i =
             Actives[static_cast<std::size_t>(Hasard.Tirer(static_cast<int>(Actives.size())))];
         TChangement Fait[4];
@@ -196,9 +379,13 @@ void TRepartition::Recuire(TEffort& Effort, long EtapesMax, THasard& Hasard) {
         long Gain = 0;
         for (int m = 0; m < Nombre; ++m)
             Gain += Appliquer(Fait[m].Tache, Fait[m].k, Fait[m].d);
-        if (Recuit.Accepte(Gain, n, Hasard))
+        if (Recuit.Accepte(Gain, (Effort.Faits() - Debut) * 16, Hasard)) {
             Retenir();
-        else
+            if (MeilleurPlaces > Avant) {
+                Progres = Effort.Faits();
+                Avant = MeilleurPlaces;
+            }
+        } else
             for (int m = Nombre - 1; m >= 0; --m)
                 Appliquer(Fait[m].Tache, Fait[m].k, -Fait[m].d);
     }
