@@ -116,10 +116,10 @@ TEST(Collection, NumbersTakeLeadingBlanksAndASignLikeEveryConversion) {
         bool Lu;
         std::int32_t Valeur;
     };
-    for (const TCas& c : {TCas{" 1", true, 1}, TCas{"  -12", true, -12}, TCas{"+7", true, 7},
-                          TCas{"-2147483648", true, INT32_MIN}, TCas{"1 ", false, 0},
-                          TCas{" ", false, 0}, TCas{"- 1", false, 0}, TCas{"", false, 0},
-                          TCas{"2147483648", false, 0}}) {
+    for (const TCas& c :
+         {TCas{" 1", true, 1}, TCas{"  -12", true, -12}, TCas{"+7", true, 7},
+          TCas{"-2147483648", true, INT32_MIN}, TCas{"1 ", false, 0}, TCas{" ", false, 0},
+          TCas{"- 1", false, 0}, TCas{"", false, 0}, TCas{"2147483648", false, 0}}) {
         std::int32_t v = 0;
         EXPECT_EQ(TexteEntier(c.Texte, v), c.Lu) << c.Texte;
         EXPECT_EQ(v, c.Valeur) << c.Texte;

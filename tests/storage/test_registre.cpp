@@ -5,9 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QThread>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <gtest/gtest.h>
 

@@ -36,7 +36,9 @@ public:
     TCanevasQt() : Dessin(Peintre) {}
 
     void FixerTaille(int Largeur, int Hauteur) override;
-    void FixerPolice(const std::string& Nom, int Hauteur) override { Dessin.FixerPolice(Nom, Hauteur); }
+    void FixerPolice(const std::string& Nom, int Hauteur) override {
+        Dessin.FixerPolice(Nom, Hauteur);
+    }
     void FixerFond(TCouleur Couleur) override { Dessin.FixerFond(Couleur); }
     void Ligne(int x1, int y1, int x2, int y2) override { Dessin.Ligne(x1, y1, x2, y2); }
     void Rectangle(int Gauche, int Haut, int Droite, int Bas) override {

@@ -20,7 +20,6 @@ QImage ImageSemaine(const TActeur& Acteur) {
     return ImageTravail.Image();
 }
 
-
 std::vector<TPage> PagesSelection(const TClasse* Classe, const TProf* Prof) {
     std::vector<TPage> Pages;
     if (Classe)

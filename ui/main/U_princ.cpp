@@ -22,8 +22,8 @@
 #include "ui_princ.h"
 
 #include <QCloseEvent>
-#include <QPrinter>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QWheelEvent>
 
 #include <cstdio>
