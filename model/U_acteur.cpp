@@ -42,6 +42,7 @@ void TActeur::PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::strin
             TCase& c = Case(Jour, static_cast<TQuart>(s));
             c.Contenu.clear();
             c.Bloc.reset();
+            c.Verrou = false;
         }
         return;
     }
@@ -65,7 +66,8 @@ bool TActeur::PlageLibre(const std::string&, TJour Jour, TQuart Debut, TQuart Fi
     for (int i = Debut; i <= Fin; ++i)
         if (!CaseLibre(Jour, static_cast<TQuart>(i)))
             return false;
-    return true;
+    // Interdit cells are not courses: the free quarter on each side is not asked of them.
+    return !Dispos.Couvre(Jour, Debut, Fin);
 }
 
 std::string TActeur::LireCase(TJour Jour, TQuart Quart) const {
@@ -99,6 +101,7 @@ void TActeur::EffacerPlage(TJour Jour, TQuart Debut, bool LibererBloc) {
          ++s) {
         TCase& c = Case(Jour, static_cast<TQuart>(s));
         c.Contenu.clear();
+        c.Verrou = false;
         if (LibererBloc)
             c.Bloc.reset();
         else
@@ -123,7 +126,8 @@ void TActeur::CreerBloc(TJour Jour, TQuart Debut, TQuart Fin, const std::string&
                             ? "MC" + this->Nom + NomJour(Jour) + std::to_string(Debut) + Nom
                             : "MP" + this->Nom + std::to_string(Jour) + std::to_string(Debut) + Nom;
     Texte.resize(std::min<std::size_t>(Texte.size(), 255));
-    Premiere.Bloc.reset(); // a run placed over another one replaces its block
+    Premiere.Bloc.reset(); // a run placed over another one replaces its block and its lock
+    Premiere.Verrou = false;
     Premiere.Bloc =
         std::make_unique<TBloc>(Panneau, NomDeComposant(Texte), LignesDeBloc(Debut, Fin, Nom),
                                 Couleur, (Jour + 1) * (CW + 1) + 2, (RH + 1) * (Debut - 32) + 2, CW,

@@ -2,12 +2,14 @@
 // An actor (class or teacher) and its weekly grid of quarter-hours.
 #include "model/U_base.h"
 #include "model/U_bloc.h"
+#include "model/U_disponibilite.h"
 #include "model/U_heures.h"
 #include "model/U_types.h"
 
 struct TCase {
     std::string Contenu;         // the partner's name; empty when free
     std::unique_ptr<TBloc> Bloc; // the block of the run starting here
+    bool Verrou = false;         // the run starting here is locked (classes only)
 };
 
 class TActeur : public TBase {
@@ -30,6 +32,12 @@ public:
     void EffacerPlage(TJour Jour, TQuart Debut, bool LibererBloc);
     // Clears every run of that name, with its blocks.
     void EffacerPlagesDe(const std::string& Nom);
+
+    TDispo Dispo(TJour Jour, TQuart Quart) const { return Dispos.Lire(Jour, Quart); }
+    void FixerDispo(TJour Jour, TQuart Quart, TDispo Etat) { Dispos.Fixer(Jour, Quart, Etat); }
+    bool DispoVide() const { return Dispos.Vide(); }
+    const TGrilleDispo& Disponibilites() const { return Dispos; }
+    void FixerDisponibilites(const TGrilleDispo& Grille) { Dispos = Grille; }
 
     // Only runs of 08h00..19h45 on Monday..Saturday can be placed.
     static bool PlageDansGrille(TJour Jour, int Debut, int Fin);
@@ -55,6 +63,9 @@ protected:
     void AfficherBlocsSelon(bool Visible, const TLesHeures& Liste);
 
     TCase Cases[NombreJours][QuartsParJour];
+
+private:
+    TGrilleDispo Dispos;
 };
 
 class TLesActeurs : public TLesBases {};

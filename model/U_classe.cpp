@@ -73,6 +73,20 @@ void TClasse::AssocierProf(const std::string& Matiere, const std::string& NomPro
     Entree->FixerProf(Nouveau);
 }
 
+bool TClasse::DebutDePlage(TJour Jour, TQuart Quart) const {
+    const std::string N = LireCase(Jour, Quart);
+    return !N.empty() && (Quart == QuartDebutGrille || LireCase(Jour, Quart - 1) != N);
+}
+
+bool TClasse::Verrouillee(TJour Jour, TQuart Debut) const {
+    return DebutDePlage(Jour, Debut) && Case(Jour, Debut).Verrou;
+}
+
+void TClasse::Verrouiller(TJour Jour, TQuart Debut, bool Verrou) {
+    if (DebutDePlage(Jour, Debut))
+        Case(Jour, Debut).Verrou = Verrou;
+}
+
 void TClasse::PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom) {
     PlacerPartenaire(Jour, Debut, Fin, Nom, *Serie->Heures, PanneauClasse);
 }

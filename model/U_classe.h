@@ -19,11 +19,16 @@ public:
     bool FixerSerie(const std::string& NomSerie);
     std::string ProfDe(const std::string& Matiere) const;
     void AssocierProf(const std::string& Matiere, const std::string& NomProf);
+    // A course's lock: the class's run that starts at Debut; its teacher's twin follows it.
+    // Locking a cell that starts no run does nothing; removing the run drops its lock.
+    bool Verrouillee(TJour Jour, TQuart Debut) const;
+    void Verrouiller(TJour Jour, TQuart Debut, bool Verrou);
 
     TSerie* Serie = nullptr;
     std::unique_ptr<TLesProfMatieres> Matieres;
 
 private:
+    bool DebutDePlage(TJour Jour, TQuart Quart) const;
     void SauverPlages(TLignes& Lignes) const;
     TProf* ProfExistant(const std::string& Matiere) const;
 };

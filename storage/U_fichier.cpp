@@ -6,6 +6,7 @@
 #include "model/U_serie.h"
 #include "model/U_texte.h"
 #include "scheduling/U_automate.h"
+#include "storage/U_contraintes.h"
 #include "storage/U_fenetre.h"
 #include "storage/U_recuperation.h"
 
@@ -103,6 +104,7 @@ TLignes LignesDuModele() {
     }
     const TAutomate Defaut;
     (Automate ? *Automate : Defaut).Sauver(Lignes);
+    SauverContraintes(Lignes);
     return Lignes;
 }
 
@@ -177,6 +179,7 @@ bool TSauveur::ChargerOctets(std::string_view Octets, const std::string& Chemin)
         LesClasses->Charger(Lignes, Position);
         TAutomate Temporaire;
         (Automate ? *Automate : Temporaire).Charger(Lignes, Position);
+        ChargerContraintes(Lignes, Position);
     } catch (const std::exception&) {
         Messages().Message(Ansi("Erreur : lors de l'ouverture de ") + Ansi(Chemin));
         ViderModele();

@@ -47,6 +47,34 @@ TEST_F(Acteurs, PlacingChecksThePartnerOnEachSide) {
                                                                 "C9 est inexistante pour P1"}));
 }
 
+// A lock lives on the class's run start; it goes with the run, and a new run is unlocked.
+TEST_F(Acteurs, ALockBelongsToTheRunStartingThereAndGoesWithIt) {
+    ConstruireEcole();
+    Placer("C1", "Maths", 0, 40, 43);
+    Placer("C1", "Francais", 0, 44, 47); // touching runs, as a file may hold them
+    TClasse* C1 = LesClasses->Trouver("C1");
+    for (const TQuart q : {32, 41, 44, 200})
+        C1->Verrouiller(0, q, true);
+    C1->Verrouiller(9, 40, true);
+    const auto Verrous = [C1] {
+        std::string v;
+        for (const TQuart q : {40, 41, 44})
+            v += C1->Verrouillee(0, q) ? '1' : '0';
+        return v;
+    };
+    EXPECT_EQ(Verrous(), "001");
+    C1->Verrouiller(0, 40, true);
+    C1->Verrouiller(0, 44, false);
+    EXPECT_EQ(Verrous(), "100");
+    C1->EffacerPlage(0, 40, true);
+    Placer("C1", "Maths", 0, 40, 43);
+    EXPECT_EQ(Verrous(), "000");
+    C1->Verrouiller(0, 40, true);
+    LesProfs->Supprimer("P1"); // deleting its teacher still removes a locked course
+    EXPECT_EQ(C1->CompterQuarts("Maths"), 0);
+    EXPECT_EQ(Verrous(), "000");
+}
+
 TEST_F(Acteurs, TeacherVolumesFollowTheSeries) {
     ConstruireEcole();
     TProf* P1 = LesProfs->Trouver("P1");

@@ -106,3 +106,34 @@ TEST(Grille, NomDeComposantKeepsAsciiLettersAndDigits) {
     EXPECT_EQ(NomDeComposant("MC6AMardi40Francais"), "MC6AMardi40Francais");
     EXPECT_EQ(NomDeComposant(" -_/.\xE9"), "");
 }
+
+TEST(Grille, InterditCellsRefuseTheRunsCoveringThemButNeedNoFreeQuarter) {
+    TGrille g;
+    for (TQuart q = 40; q <= 43; ++q)
+        g.FixerDispo(0, q, TDispo::Interdit);
+    g.FixerDispo(0, 50, TDispo::AEviter);
+    struct Cas {
+        TJour Jour;
+        TQuart Debut, Fin;
+        bool Libre;
+    } const Tableau[] = {
+        {0, 40, 43, false}, {0, 36, 40, false}, {0, 43, 47, false}, {0, 42, 42, false},
+        {0, 32, 39, true},  {0, 44, 47, true},  {0, 48, 55, true},  {1, 40, 43, true},
+    };
+    for (const Cas& c : Tableau)
+        EXPECT_EQ(g.PlageLibre("", c.Jour, c.Debut, c.Fin), c.Libre)
+            << int(c.Jour) << " " << int(c.Debut) << ".." << int(c.Fin);
+
+    // Outside the grid every cell reads libre and cannot be changed.
+    g.FixerDispo(0, 80, TDispo::Interdit);
+    g.FixerDispo(6, 40, TDispo::Interdit);
+    EXPECT_EQ(g.Dispo(0, 80), TDispo::Libre);
+    EXPECT_EQ(g.Dispo(0, 31), TDispo::Libre);
+    EXPECT_EQ(g.Dispo(0, 50), TDispo::AEviter);
+    EXPECT_FALSE(g.DispoVide());
+    for (TQuart q = 40; q <= 43; ++q)
+        g.FixerDispo(0, q, TDispo::Libre);
+    EXPECT_TRUE(g.PlageLibre("", 0, 40, 43));
+    g.FixerDispo(0, 50, TDispo::Libre);
+    EXPECT_TRUE(g.DispoVide());
+}

@@ -111,6 +111,10 @@ std::vector<std::string> TVerificateurRegles::Verifier(const TAutomate& R) const
                 if ((s > Premier && !ProfApres[Cellule(j, s - 1)].empty()) ||
                     (f < Dernier && !ProfApres[Cellule(j, f + 1)].empty()))
                     Fautes.push_back("touche un autre cours du professeur : " + Plage);
+                for (int q = s; q <= f; ++q)
+                    if (Classe.Dispo(j, q) == TDispo::Interdit ||
+                        Prof->Dispo(j, q) == TDispo::Interdit)
+                        Fautes.push_back("couvre une case interdite : " + Plage);
                 Ajoutees.emplace(NomClasse, Matiere);
             }
     }

@@ -143,6 +143,37 @@ TEST_F(Automatique, RunsNeverTouchOtherRunsOfTheClassOrTheTeacher) {
     EXPECT_EQ(Plages(P1(), "C2"), Plages(*LesClasses->Trouver("C2"), "Maths"));
 }
 
+// Interdit cells of either grid are unusable, but a run may end or start right next to them.
+TEST_F(Automatique, InterditCellsOfTheClassOrTheTeacherAreNeverCovered) {
+    using P = std::vector<std::tuple<int, int, int>>;
+    struct Cas {
+        bool Prof;
+        TJour Jour;
+        TQuart De, A;
+        P Attendu;
+    } const Tableau[] = {
+        {false, 0, 32, 40, {{0, 41, 48}}}, // starts right after
+        {true, 0, 36, 79, {{1, 32, 39}}},  // nothing fits before 09h00
+        {true, 0, 40, 79, {{0, 32, 39}}},  // ends right before
+        {false, 0, 39, 39, {{0, 40, 47}}}, // one cell is enough to refuse
+        {true, 0, 32, 79, {{1, 32, 39}}},
+    };
+    for (const Cas& c : Tableau) {
+        Volume("Maths", 8);
+        TActeur& a = c.Prof ? static_cast<TActeur&>(P1()) : C1();
+        for (int q = c.De; q <= c.A; ++q)
+            a.FixerDispo(c.Jour, static_cast<TQuart>(q), TDispo::Interdit);
+        A.DebutPause = 60;
+        A.FinPause = 60;
+        A.PlacementAutomatique();
+        EXPECT_EQ(Plages(C1(), "Maths"), c.Attendu) << int(c.De) << ".." << int(c.A);
+        C1().EffacerPlagesDe("Maths");
+        P1().EffacerPlagesDe("C1");
+        for (int q = c.De; q <= c.A; ++q)
+            a.FixerDispo(c.Jour, static_cast<TQuart>(q), TDispo::Libre);
+    }
+}
+
 TEST_F(Automatique, ASubjectWithoutTeacherIsSkippedSilently) {
     Volume("Histoire", 8);
     A.PlacementAutomatique();

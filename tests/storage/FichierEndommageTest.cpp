@@ -72,6 +72,43 @@ TEST_F(LectureRatee, ChaqueNombreRenduIllisible) {
         }
 }
 
+// A constraints section is read whole or the whole file is refused.
+TEST_F(LectureRatee, UneSectionContraintesAbimee) {
+    const TLignes Bonnes = DecouperLignes(LireOctets(HORALO_TEST_DATA "/contraintes.edt"));
+    const std::size_t S = DecouperLignes(Exemple()).size(); // the "Contraintes" line
+    const std::size_t Verrous = S + 2 + 16;
+    const struct {
+        std::size_t Ligne;
+        std::string Texte;
+    } Cas[] = {
+        {S + 1, "x"},
+        {S + 1, "-1"},
+        {S + 1, "3"},
+        {S + 2, "Prof"},
+        {S + 3, "P9"},
+        {S + 10, "Professeur"},
+        {S + 4, "xxxxxxxx"},
+        {S + 5, std::string(47, '.')},
+        {S + 5, std::string(48, 'X')},
+        {S + 5, std::string(49, '.')},
+        {Verrous, "2"},
+        {Verrous, "x"},
+        {Verrous + 1, "C9"},
+        {Verrous + 2, "lundi"},
+        {Verrous + 3, "33"},
+        {Verrous + 3, "80"},
+        {Verrous + 3, "31"},
+    };
+    for (const auto& c : Cas) {
+        auto Lignes = Bonnes;
+        Lignes[c.Ligne] = c.Texte;
+        VerifierEchec(Joindre(Lignes), "ligne " + std::to_string(c.Ligne + 1) + " = " + c.Texte);
+    }
+    auto Courtes = Bonnes;
+    Courtes.pop_back();
+    VerifierEchec(Joindre(Courtes), "section coupée");
+}
+
 // Numbers are read as the program converts them everywhere: leading blanks and a sign.
 TEST_F(FichierEndommageTest, LesNombresAcceptentBlancsEnTeteEtSigne) {
     const auto Lignes = LignesExemple();

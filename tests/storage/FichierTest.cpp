@@ -63,6 +63,34 @@ TEST_F(FichierTest, LExempleSeRelitEtSeReecritALOctetPres) {
     EXPECT_EQ(LireOctets(Chemin("petit.edt")), Exemple());
 }
 
+// A course may sit on a cell that became interdit: it is read and kept, not refused.
+TEST_F(FichierTest, LesContraintesSeRelisentEtSeReecriventALOctetPres) {
+    const std::string Golden = HORALO_TEST_DATA "/contraintes.edt";
+    ASSERT_TRUE(Sauveur_->LireFichier(Golden));
+    const TClasse* C1 = LesClasses->Trouver("C1");
+    const TProf* P1 = LesProfs->Trouver("P1");
+    EXPECT_EQ(P1->Dispo(0, 39), TDispo::Interdit);
+    EXPECT_EQ(P1->Dispo(0, 48), TDispo::AEviter);
+    EXPECT_EQ(P1->Dispo(4, 79), TDispo::AEviter);
+    EXPECT_EQ(C1->Dispo(2, 55), TDispo::Libre);
+    EXPECT_EQ(C1->Dispo(2, 56), TDispo::Interdit);
+    EXPECT_TRUE(C1->Verrouillee(0, 32));
+    EXPECT_EQ(C1->LireCase(0, 32), "Maths");
+    const auto Avant = Decrire();
+    Sauveur_->EcrireFichier(Chemin("contraintes.edt"));
+    EXPECT_EQ(LireOctets(Chemin("contraintes.edt")), LireOctets(Golden));
+
+    // Once every cell is libre and nothing is locked, the section is gone.
+    LesClasses->Trouver("C1")->Verrouiller(0, 32, false);
+    for (TActeur* a : {static_cast<TActeur*>(LesClasses->Trouver("C1")),
+                       static_cast<TActeur*>(LesProfs->Trouver("P1"))})
+        a->FixerDisponibilites(TGrilleDispo{});
+    Sauveur_->EcrireFichier(Chemin("petit.edt"));
+    EXPECT_EQ(LireOctets(Chemin("petit.edt")), Exemple());
+    Sauveur_->LireFichier(Chemin("contraintes.edt"));
+    EXPECT_EQ(Decrire(), Avant);
+}
+
 TEST_F(FichierTest, UnModeleVideSEcritEnNeufLignes) {
     Sauveur_->EcrireFichier(Chemin("vide.edt"));
     EXPECT_EQ(LireOctets(Chemin("vide.edt")), LireOctets(HORALO_TEST_DATA "/vide.edt"));

@@ -29,6 +29,9 @@ std::vector<std::string> StockageTest::Decrire() {
                 if (!Acteur.LireCase(j, q).empty())
                     D.push_back("  case " + std::to_string(j) + " " + std::to_string(s) + " " +
                                 Acteur.LireCase(j, q) + (Acteur.BlocDe(j, q) ? " bloc" : ""));
+                if (Acteur.Dispo(j, q) != TDispo::Libre)
+                    D.push_back("  dispo " + std::to_string(j) + " " + std::to_string(s) + " " +
+                                std::to_string(static_cast<int>(Acteur.Dispo(j, q))));
             }
     };
     const auto Heures = [&D](const TLesHeures& Liste) {
@@ -55,6 +58,10 @@ std::vector<std::string> StockageTest::Decrire() {
             D.push_back("  paire " + C->Matieres->Numero(k)->Nom + " " +
                         C->ProfDe(C->Matieres->Numero(k)->Nom));
         Grille(*C);
+        for (TJour j = 0; j < NombreJours; ++j)
+            for (int s = QuartDebutGrille; s < QuartFinGrille; ++s)
+                if (C->Verrouillee(j, static_cast<TQuart>(s)))
+                    D.push_back("  verrou " + std::to_string(j) + " " + std::to_string(s));
     }
     D.push_back("reglages " + std::to_string(Automate->DureeMax) + " " +
                 std::to_string(Automate->DebutJournee) + " " +

@@ -21,6 +21,7 @@ protected:
         Placer("C1", "Maths", 0, 40, 43);
         Placer("C2", "Maths", 1, 40, 43);
         Placer("C1", "Francais", 0, 32, 35);
+        P1()->FixerDispo(2, 40, TDispo::Interdit);
         Montrer("C1", "P1");
         Avant = EtapesMemorisees();
     }
@@ -103,6 +104,7 @@ TEST_F(ProfTest, EachButtonRecordsItsHistorySteps) {
         EXPECT_EQ(Cours(), c.Cours) << c.Quoi;
     }
     EXPECT_EQ(Classes("P1"), "C1 8 16777215, C2 8 16777215"); // of Anglais, in 8 quarters
+    EXPECT_EQ(P1()->Dispo(2, 40), TDispo::Interdit);          // the person's week stays
     EXPECT_EQ(Plages(*C1(), "Francais"), "0:32-35");          // another teacher's course
 }
 

@@ -85,8 +85,10 @@ void TF_classe::B_ModifierClick() {
             const std::string Serie = TexteListe(*ui->CB_serie);
             if (ui->CB_serie->currentIndex() < 0 || Classe->Serie->Nom == Serie)
                 return;
+            const TGrilleDispo Dispos = Classe->Disponibilites(); // the pupils' week stays
             LesClasses->Supprimer(Nom);
-            LesClasses->AjouterClasse(Nom, Serie);
+            if (TClasse* Nouvelle = LesClasses->AjouterClasse(Nom, Serie))
+                Nouvelle->FixerDisponibilites(Dispos);
             Sauveur->Memoriser();
         },
         this);

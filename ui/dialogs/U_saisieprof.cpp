@@ -271,9 +271,13 @@ void TF_prof::Modifier(const std::string& Nom) {
     if (!Prof) {
         Messages().Erreur(Ansi("Ce prof n'existe pas"));
     } else if (MatiereSaisie() != Prof->Matiere) {
-        // Another subject is another teacher: the old one goes with its courses.
+        // Another subject is another teacher: the old one goes with its courses, but the
+        // person's availability stays.
+        const TGrilleDispo Dispos = Prof->Disponibilites();
         Supprimer(Nom, false);
         Ajouter(Nom);
+        if (TProf* Nouveau = LesProfs->Trouver(Nom))
+            Nouveau->FixerDisponibilites(Dispos);
     } else {
         Prof->FixerClasses(Rangees());
     }
