@@ -14,6 +14,7 @@ struct TLongueur {
     static int Jour(int c) { return c % JoursSemaine; }
     int Debut(int c) const { return Debuts[static_cast<std::size_t>(c / JoursSemaine)]; }
     TMasque Masque(int c) const { return MasquePlage(Debut(c), Longueur); }
+    TMasque Cases(int c) const { return MasqueCases(Debut(c), Longueur); }
 };
 
 std::vector<TLongueur> Longueurs(const TJournee& Motif) {
@@ -87,7 +88,8 @@ TRepartition::TRepartition(const TProbleme& P, const std::vector<TLongueur>& L)
             for (int c = 0; c < L[static_cast<std::size_t>(k)].Couleurs(); ++c) {
                 const TLongueur& l = L[static_cast<std::size_t>(k)];
                 if (!(P.Fixe[static_cast<std::size_t>(a)][static_cast<std::size_t>(l.Jour(c))] &
-                      l.Masque(c)))
+                      l.Masque(c)) &&
+                    !(P.InterditsDe(a, l.Jour(c)) & l.Cases(c)))
                     ++Capacite[IndiceActeur(a, k)];
             }
     for (int i = 0; i < static_cast<int>(P.Taches.size()); ++i) {
@@ -477,9 +479,10 @@ TSolution GrilleCommune(const TProbleme& P, TEffort& Effort, long EtapesMax, THa
         const auto Libre = [&](int e, int c) {
             const std::size_t j = static_cast<std::size_t>(l.Jour(c));
             const auto [u, v] = Aretes[static_cast<std::size_t>(e)];
-            return !(
-                (P.Fixe[static_cast<std::size_t>(u)][j] | P.Fixe[static_cast<std::size_t>(v)][j]) &
-                l.Masque(c));
+            return !((P.Fixe[static_cast<std::size_t>(u)][j] |
+                      P.Fixe[static_cast<std::size_t>(v)][j]) &
+                     l.Masque(c)) &&
+                   !((P.InterditsDe(u, l.Jour(c)) | P.InterditsDe(v, l.Jour(c))) & l.Cases(c));
         };
         const std::vector<int> Couleur = Colorer(P.NbActeurs, l.Couleurs(), Aretes, Libre);
         for (std::size_t e = 0; e < Aretes.size(); ++e)
@@ -496,9 +499,11 @@ TSolution GrilleCommune(const TProbleme& P, TEffort& Effort, long EtapesMax, THa
         const TTache& t = P.Taches[static_cast<std::size_t>(p.Tache)];
         const int Longueur = std::min(p.Longueur, Reste[static_cast<std::size_t>(p.Tache)]);
         const std::size_t j = static_cast<std::size_t>(p.Jour);
-        if (Longueur == 0 || ((P.Fixe[static_cast<std::size_t>(t.Classe)][j] |
-                               P.Fixe[static_cast<std::size_t>(t.Prof)][j]) &
-                              MasquePlage(p.Debut, Longueur)))
+        if (Longueur == 0 ||
+            ((P.Fixe[static_cast<std::size_t>(t.Classe)][j] |
+              P.Fixe[static_cast<std::size_t>(t.Prof)][j]) &
+             MasquePlage(p.Debut, Longueur)) ||
+            P.Couvre(p.Tache, p.Jour, p.Debut, Longueur))
             continue;
         S.push_back({p.Tache, p.Jour, p.Debut, Longueur});
         Reste[static_cast<std::size_t>(p.Tache)] -= Longueur;

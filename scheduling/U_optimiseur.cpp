@@ -3,6 +3,7 @@
 #include "model/U_classe.h"
 #include "model/U_prof.h"
 #include "model/U_serie.h"
+#include "scheduling/U_eviter.h"
 #include "scheduling/U_grillecommune.h"
 #include "scheduling/U_probleme.h"
 #include "scheduling/U_recherchelocale.h"
@@ -41,6 +42,27 @@ TSemaine Occupation(const TActeur& Acteur) {
     return s;
 }
 
+// The cells of one state, one mask a day.
+TSemaine Cellules(const TActeur& Acteur, TDispo Etat) {
+    TSemaine s{};
+    for (int j = 0; j < JoursSemaine; ++j)
+        for (int q = PremierQuart; q <= DernierQuart; ++q)
+            if (Acteur.Dispo(static_cast<TJour>(j), static_cast<TQuart>(q)) == Etat)
+                s[static_cast<std::size_t>(j)] |= TMasque{1} << (q - PremierQuart);
+    return s;
+}
+
+// Availability goes into the copy only when some actor has any: the searches then skip it.
+void CopierDispos(TProbleme& P, const std::vector<const TActeur*>& Acteurs) {
+    if (std::all_of(Acteurs.begin(), Acteurs.end(),
+                    [](const TActeur* a) { return a->DispoVide(); }))
+        return;
+    for (const TActeur* a : Acteurs) {
+        P.Interdit.push_back(Cellules(*a, TDispo::Interdit));
+        P.Eviter.push_back(Cellules(*a, TDispo::AEviter));
+    }
+}
+
 // The names a solution needs to be written back, looked up again at that time.
 struct TCopie {
     TProbleme P;
@@ -62,10 +84,15 @@ TCopie Copier(const TAutomate& Reglages) {
         C.Classes.push_back(LesClasses->Numero(c)->Nom);
         C.P.Fixe.push_back(Occupation(*LesClasses->Numero(c)));
     }
+    std::vector<const TActeur*> Acteurs;
+    for (std::size_t c = 1; c <= static_cast<std::size_t>(C.P.NbClasses); ++c)
+        Acteurs.push_back(LesClasses->Numero(c));
     for (const TProf* Prof : Profs) {
         C.Profs.push_back(Prof->Nom);
         C.P.Fixe.push_back(Occupation(*Prof));
+        Acteurs.push_back(Prof);
     }
+    CopierDispos(C.P, Acteurs);
     PourChaqueMatiere([&](std::size_t c, const TClasse& Classe, const THeures& Matiere,
                           const TProf& Prof) {
         const std::uint16_t Deja = Classe.CompterQuarts(Matiere.Nom);
@@ -143,7 +170,7 @@ TBilanOptimisation PlacementOptimise(const TAutomate& Reglages, long Etapes,
     }
     if (!Effort.Fini())
         Meilleure = RechercheLocale(C.P, Meilleure, Effort, Hasard);
-    Ecrire(C, Meilleure);
+    Ecrire(C, MoinsAEviter(C.P, Meilleure));
 
     TBilanOptimisation Bilan{};
     Bilan.Places = QuartsPlacesDuModele(Bilan.APlacer);

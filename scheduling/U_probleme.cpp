@@ -3,6 +3,7 @@
 #include "scheduling/U_optimiseur.h"
 
 #include <algorithm>
+#include <bit>
 
 long QuartsPlaces(const TProbleme& P, const TSolution& S) {
     std::vector<int> Places(P.Taches.size(), 0);
@@ -16,7 +17,7 @@ long QuartsPlaces(const TProbleme& P, const TSolution& S) {
 
 // Best[e]: the most quarter-hours of runs whose masks all lie below bit e. A run ending
 // at f reaches bit f + 1 - 32, so the next run starts two slots after it at the earliest.
-TJournee MeilleureJournee(const TRegles& R, TMasque Occupe) {
+TJournee MeilleureJournee(const TRegles& R, TMasque Occupe, TMasque Interdit) {
     constexpr int Bits = DernierQuart - PremierQuart + 2; // 49: 08h00 to 20h00
     std::array<int, Bits + 1> Best{};
     std::array<std::pair<int, int>, Bits + 1> Choix{}; // run ending the best, or length 0
@@ -29,7 +30,8 @@ TJournee MeilleureJournee(const TRegles& R, TMasque Occupe) {
             const int Debut = Fin - L + 1;
             if (Debut < PremierQuart)
                 break;
-            if (!R.Permise(Debut, L) || (Occupe & MasquePlage(Debut, L)))
+            if (!R.Permise(Debut, L) || (Occupe & MasquePlage(Debut, L)) ||
+                (Interdit & MasqueCases(Debut, L)))
                 continue;
             const int v = Best[Debut - PremierQuart] + L;
             if (v > Best[e]) {
@@ -65,8 +67,11 @@ long BorneNouveaux(const TProbleme& P) {
         if (Besoin == 0)
             continue;
         long Capacite = 0;
-        for (const TMasque m : P.Fixe[static_cast<std::size_t>(a)])
-            Capacite += MeilleureJournee(P.Regles, m).Quarts;
+        const auto i = static_cast<std::size_t>(a);
+        for (std::size_t j = 0; j < JoursSemaine; ++j)
+            Capacite +=
+                MeilleureJournee(P.Regles, P.Fixe[i][j], P.InterditsDe(a, static_cast<int>(j)))
+                    .Quarts;
         (a < P.NbClasses ? Classes : Profs) += std::min(Besoin, Capacite);
     }
     return std::min(Classes, Profs);
@@ -94,7 +99,7 @@ TSolution PlacementGlouton(const TProbleme& P) {
                         continue;
                     const TMasque m = MasquePlage(s, L);
                     const auto j = static_cast<std::size_t>(Jour);
-                    if ((Classe[j] | Prof[j]) & m)
+                    if (((Classe[j] | Prof[j]) & m) || P.Couvre(static_cast<int>(i), Jour, s, L))
                         continue;
                     Classe[j] |= m;
                     Prof[j] |= m;
@@ -116,6 +121,28 @@ TSolution PlacementGlouton(const TProbleme& P) {
         }
     }
     return S;
+}
+
+TMasque TProbleme::Interdites(int Tache, int Jour) const {
+    const TTache& t = Taches[static_cast<std::size_t>(Tache)];
+    return InterditsDe(t.Classe, Jour) | InterditsDe(t.Prof, Jour);
+}
+
+int TProbleme::AEviter(int Tache, int Jour, int Debut, int Longueur) const {
+    if (Eviter.empty())
+        return 0;
+    const TTache& t = Taches[static_cast<std::size_t>(Tache)];
+    const auto j = static_cast<std::size_t>(Jour);
+    const TMasque m = MasqueCases(Debut, Longueur);
+    return std::popcount(Eviter[static_cast<std::size_t>(t.Classe)][j] & m) +
+           std::popcount(Eviter[static_cast<std::size_t>(t.Prof)][j] & m);
+}
+
+long CasesAEviter(const TProbleme& P, const TSolution& S) {
+    long n = 0;
+    for (const TPlage& p : S)
+        n += P.AEviter(p.Tache, p.Jour, p.Debut, p.Longueur);
+    return n;
 }
 
 TEffort::TEffort(long Etapes, IProgressionOptimisation* Progression, long Deja, long APlacer,

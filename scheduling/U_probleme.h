@@ -21,6 +21,11 @@ constexpr TMasque MasquePlage(int Debut, int Longueur) {
     return ((TMasque{1} << (Longueur + 1)) - 1) << (Debut - PremierQuart);
 }
 
+// The cells of a run s..f alone: an interdit cell right after a run does not refuse it.
+constexpr TMasque MasqueCases(int Debut, int Longueur) {
+    return ((TMasque{1} << Longueur) - 1) << (Debut - PremierQuart);
+}
+
 // The five day bounds of the automatic placement, as the rule every placed run obeys.
 struct TRegles {
     std::uint8_t DureeMax;
@@ -53,6 +58,22 @@ struct TProbleme {
     std::vector<TTache> Taches; // in the automatic pass's order
     // Per actor, the masks of the courses already placed (each cell and the one after it).
     std::vector<TSemaine> Fixe;
+    // Per actor, its interdit and its à éviter cells; empty when no actor has any.
+    std::vector<TSemaine> Interdit;
+    std::vector<TSemaine> Eviter;
+
+    // Whether the run would cover an interdit cell of the task's class or teacher.
+    bool Couvre(int Tache, int Jour, int Debut, int Longueur) const {
+        return (Interdites(Tache, Jour) & MasqueCases(Debut, Longueur)) != 0;
+    }
+    TMasque Interdites(int Tache, int Jour) const;
+    TMasque InterditsDe(int Acteur, int Jour) const {
+        return Interdit.empty()
+                   ? 0
+                   : Interdit[static_cast<std::size_t>(Acteur)][static_cast<std::size_t>(Jour)];
+    }
+    // The à éviter cells of its class and of its teacher that the run covers.
+    int AEviter(int Tache, int Jour, int Debut, int Longueur) const;
 };
 
 struct TPlage {
@@ -71,7 +92,7 @@ struct TJournee {
     int Quarts = 0;
     std::vector<std::pair<int, int>> Periodes; // (first slot, length), in day order
 };
-TJournee MeilleureJournee(const TRegles& R, TMasque Occupe);
+TJournee MeilleureJournee(const TRegles& R, TMasque Occupe, TMasque Interdit = 0);
 
 // What any solution can add at most: each actor's week capacity against its need, summed
 // over the classes and over the teachers, the smaller of the two.
@@ -79,6 +100,8 @@ long BorneNouveaux(const TProbleme& P);
 
 // The automatic pass replayed on the copy: same order, same 8-bit arithmetic.
 TSolution PlacementGlouton(const TProbleme& P);
+// The à éviter cells a solution covers, in classes and teachers.
+long CasesAEviter(const TProbleme& P, const TSolution& S);
 
 // Deterministic on every platform: xorshift64*, no standard distribution.
 class THasard {

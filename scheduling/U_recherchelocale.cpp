@@ -158,7 +158,9 @@ void TRecherche::Charger(const TSolution& S) {
         const TTache& t = P.Taches[static_cast<std::size_t>(p.Tache)];
         const int Longueur = std::min(p.Longueur, Manque(p.Tache));
         if (Longueur <= 0 ||
-            ((Occupe(t.Classe, p.Jour) | Occupe(t.Prof, p.Jour)) & MasquePlage(p.Debut, Longueur)))
+            ((Occupe(t.Classe, p.Jour) | Occupe(t.Prof, p.Jour)) &
+             MasquePlage(p.Debut, Longueur)) ||
+            P.Couvre(p.Tache, p.Jour, p.Debut, Longueur))
             continue;
         Ajouter({p.Tache, p.Jour, p.Debut, Longueur});
     }
@@ -182,7 +184,8 @@ bool TRecherche::Etendre(int Tache) {
         for (int g = std::min(LMax - r.Longueur, Manque(Tache)); g >= 1; --g)
             for (const int Debut : {r.Debut, r.Debut - g})
                 if (P.Regles.Permise(Debut, r.Longueur + g) &&
-                    !(Autres & MasquePlage(Debut, r.Longueur + g))) {
+                    !(Autres & MasquePlage(Debut, r.Longueur + g)) &&
+                    !P.Couvre(Tache, r.Jour, Debut, r.Longueur + g)) {
                     Retirer(Id);
                     Ajouter({Tache, r.Jour, Debut, r.Longueur + g});
                     return true;
@@ -200,9 +203,10 @@ bool TRecherche::Nouvelle(int Tache) {
             const int Jour = (Premier + n) % JoursSemaine;
             // Starts whose run and the quarter-hour after it are all free.
             const TMasque Libre = ~(Occupe(t.Classe, Jour) | Occupe(t.Prof, Jour));
+            const TMasque Permises = ~P.Interdites(Tache, Jour);
             TMasque Possibles = Debuts[static_cast<std::size_t>(L)];
             for (int i = 0; i <= L && Possibles; ++i)
-                Possibles &= Libre >> i;
+                Possibles &= Libre >> i & (i < L ? Permises >> i : ~TMasque{0});
             if (Possibles) {
                 Ajouter({Tache, Jour, PremierQuart + std::countr_zero(Possibles), L});
                 return true;
@@ -256,9 +260,11 @@ void TRecherche::Mouvement() {
     const int Fin = Debut + L - 1;
     const int Jour = Hasard.Tirer(JoursSemaine);
     const TMasque m = Possibles ? MasquePlage(Debut, L) : 0;
-    if (!Possibles || ((P.Fixe[static_cast<std::size_t>(t.Classe)][static_cast<std::size_t>(Jour)] |
-                        P.Fixe[static_cast<std::size_t>(t.Prof)][static_cast<std::size_t>(Jour)]) &
-                       m)) {
+    if (!Possibles ||
+        ((P.Fixe[static_cast<std::size_t>(t.Classe)][static_cast<std::size_t>(Jour)] |
+          P.Fixe[static_cast<std::size_t>(t.Prof)][static_cast<std::size_t>(Jour)]) &
+         m) ||
+        P.Couvre(Tache, Jour, Debut, L)) {
         Annuler();
         return;
     }

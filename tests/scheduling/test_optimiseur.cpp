@@ -34,6 +34,21 @@ long Places() {
     return n;
 }
 
+// Cells holding a course that are à éviter for their class or teacher.
+long AEviterCouverts() {
+    long n = 0;
+    for (const TLesActeurs* Liste :
+         {static_cast<const TLesActeurs*>(LesClasses), static_cast<const TLesActeurs*>(LesProfs)})
+        for (std::size_t i = 1; i <= Liste->Nombre(); ++i)
+            for (TJour j = 0; j < NombreJours; ++j)
+                for (TQuart q = QuartDebutGrille; q < QuartFinGrille; ++q) {
+                    const auto& a =
+                        static_cast<const TActeur&>(*Liste->Trouver(Liste->NomNumero(i)));
+                    n += !a.CaseLibre(j, q) && a.Dispo(j, q) == TDispo::AEviter;
+                }
+    return n;
+}
+
 TLignes Classes() {
     TLignes l;
     LesClasses->Sauver(l);
@@ -109,8 +124,23 @@ protected:
                 Placer(Classe.Nom, Matiere, j, s, f);
         }
         const int Pause = 40 + h.Tirer(16);
+        if (Graine > 20)
+            Contraindre(Graine);
         return Reglages(h.Tirer(5) ? 1 + h.Tirer(10) : 60 * h.Tirer(2), 28 + h.Tirer(16), Pause,
                         Pause - 2 + h.Tirer(12), 48 + h.Tirer(40));
+    }
+
+    // A tenth of every actor's cells interdit and a tenth à éviter, by their own draw.
+    static void Contraindre(std::uint64_t Graine) {
+        THasard h(Graine * 7919);
+        for (const TLesActeurs* Liste : {static_cast<const TLesActeurs*>(LesClasses),
+                                         static_cast<const TLesActeurs*>(LesProfs)})
+            for (std::size_t i = 1; i <= Liste->Nombre(); ++i)
+                for (TJour j = 0; j < NombreJours; ++j)
+                    for (TQuart q = QuartDebutGrille; q < QuartFinGrille; ++q)
+                        if (const int t = h.Tirer(10); t < 2)
+                            static_cast<TActeur*>(Liste->Trouver(Liste->NomNumero(i)))
+                                ->FixerDispo(j, q, t ? TDispo::Interdit : TDispo::AEviter);
     }
 };
 
@@ -185,6 +215,7 @@ TEST_F(Optimiseur, GeneratedSchoolsKeepEveryRuleAndNeverFallBelowTheAutomaticPas
         TAutomate Automatique = EcoleAleatoire(Graine);
         Automatique.PlacementAutomatique();
         const long Glouton = Places();
+        const long EviterGlouton = AEviterCouverts();
 
         Recommencer();
         const TAutomate R = EcoleAleatoire(Graine);
@@ -199,6 +230,8 @@ TEST_F(Optimiseur, GeneratedSchoolsKeepEveryRuleAndNeverFallBelowTheAutomaticPas
         EXPECT_LE(b.Places, b.Borne);
         EXPECT_LE(b.Borne, b.APlacer);
         EXPECT_FALSE(b.Interrompu);
+        if (b.Places == Glouton) // as many hours: never more à éviter cells
+            EXPECT_LE(AEviterCouverts(), EviterGlouton);
 
         if (Graine % 4 == 0) {
             const TLignes Premier = Classes();
