@@ -38,7 +38,9 @@ public:
 // A form run modally is shown and painted, then closed as "Fin" closes it.
 class TDialoguesBanc final : public IDialogues {
 public:
-    QString OuvrirFichier(QWidget*, const QString&, const TSurDossier&) override { return {}; }
+    QString OuvrirFichier(QWidget*, const QString&, const QString&, const TSurDossier&) override {
+        return {};
+    }
     QString EnregistrerFichier(QWidget*, const QString&, const QString&,
                                const TSurDossier&) override {
         return {};

@@ -82,6 +82,13 @@ bool TActeur::CaseLibre(TJour Jour, TQuart Quart) const {
     return DansGrille(Jour, Quart) && Quart < QuartFinGrille && Case(Jour, Quart).Contenu.empty();
 }
 
+bool TActeur::CasesLibres(TJour Jour, TQuart Debut, TQuart Fin) const {
+    for (int s = Debut; s <= Fin; ++s)
+        if (!CaseLibre(Jour, static_cast<TQuart>(s)))
+            return false;
+    return true;
+}
+
 std::uint16_t TActeur::CompterQuarts(const std::string& Nom) const {
     std::uint16_t n = 0;
     for (const auto& Jour : Cases)

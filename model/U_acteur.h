@@ -26,6 +26,8 @@ public:
     std::string LireCase(TJour Jour, TQuart Quart) const;
     TBloc* BlocDe(TJour Jour, TQuart Quart) const;
     bool CaseLibre(TJour Jour, TQuart Quart) const;
+    // Every cell of Debut..Fin free (none of the quarter-hours around is asked).
+    bool CasesLibres(TJour Jour, TQuart Debut, TQuart Fin) const;
     std::uint16_t CompterQuarts(const std::string& Nom) const;
     // Clears the run from Debut on. Without LibererBloc the block survives, detached:
     // whoever took it with BlocDe beforehand now owns it.

@@ -1,11 +1,56 @@
 #include "model/U_base.h"
 
+#include <algorithm>
 #include <limits>
 
-const std::string& LireLigne(const TLignes& Lignes, std::size_t& Position) {
-    if (Position >= Lignes.size())
+namespace {
+
+constexpr std::size_t LongueurMaxLigne = 255;
+
+// Cuts the first line off Texte.
+std::string CouperLigne(std::string_view& Texte) {
+    // A plain scan: find_first_of calls memchr on its two-character set for every byte.
+    std::size_t Fin = 0;
+    while (Fin < Texte.size() && Texte[Fin] != '\r' && Texte[Fin] != '\n')
+        ++Fin;
+    std::string Ligne(Texte.substr(0, std::min(Fin, LongueurMaxLigne)));
+    const bool CrLf = Fin + 1 < Texte.size() && Texte[Fin] == '\r' && Texte[Fin + 1] == '\n';
+    Texte.remove_prefix(std::min(Texte.size(), Fin + (CrLf ? 2 : 1)));
+    return Ligne;
+}
+
+} // namespace
+
+TLignes TLignes::Lues(std::string_view Texte) {
+    TLignes Lignes;
+    Lignes.DuTexte = true;
+    Lignes.Reste = Texte.substr(0, Texte.find('\0'));
+    return Lignes;
+}
+
+bool TLignes::Ligne(std::size_t Position, std::string& Texte) const {
+    if (!DuTexte) {
+        if (Position >= size())
+            return false;
+        Texte = (*this)[Position];
+        return true;
+    }
+    if (Position + 1 != Coupees) {
+        if (Position != Coupees || Reste.empty())
+            return false;
+        Derniere = CouperLigne(Reste);
+        ++Coupees;
+    }
+    Texte = Derniere;
+    return true;
+}
+
+std::string LireLigne(const TLignes& Lignes, std::size_t& Position) {
+    std::string Texte;
+    if (!Lignes.Ligne(Position, Texte))
         throw ELectureArchive("ligne manquante");
-    return Lignes[Position++];
+    ++Position;
+    return Texte;
 }
 
 bool TexteEntier(const std::string& Texte, std::int32_t& Valeur) {
@@ -29,6 +74,10 @@ bool TexteEntier(const std::string& Texte, std::int32_t& Valeur) {
         return false;
     Valeur = static_cast<std::int32_t>(v);
     return true;
+}
+
+bool NomBlanc(const std::string& Nom) {
+    return Nom.find_first_not_of(" \t\xA0") == std::string::npos;
 }
 
 std::int32_t LireEntier(const TLignes& Lignes, std::size_t& Position) {
@@ -63,7 +112,7 @@ std::string TLesBases::NomNumero(std::size_t N) const {
 }
 
 TBase* TLesBases::Ajouter(std::unique_ptr<TBase> Element) {
-    if (!Element || Existe(Element->Nom) ||
+    if (!Element || Element->Nom.empty() || Existe(Element->Nom) ||
         Elements.size() >= static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max()))
         return nullptr;
     Elements.push_back(std::move(Element));

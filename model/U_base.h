@@ -5,9 +5,28 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
-using TLignes = std::vector<std::string>;
+// The lines records are written to and read from. A list read from a text cuts its lines one
+// at a time, as the records reach them: reading costs what the records hold, never what the
+// text's line ends count.
+class TLignes : public std::vector<std::string> {
+public:
+    using std::vector<std::string>::vector;
+    // Lines cut in order from Texte, which must outlive the list: CR LF, a lone CR or a lone
+    // LF ends a line, a NUL ends the text, and a line keeps its first 255 bytes.
+    static TLignes Lues(std::string_view Texte);
+    // The line at Position; false past the last one. A list read from a text is read in order,
+    // the line last read again included (a look at a section's heading).
+    bool Ligne(std::size_t Position, std::string& Texte) const;
+
+private:
+    bool DuTexte = false;
+    mutable std::string_view Reste;  // the text not cut yet
+    mutable std::size_t Coupees = 0; // lines cut so far
+    mutable std::string Derniere;    // the last one
+};
 
 // A line list ended early or holding a non-number where a number belongs.
 class ELectureArchive : public std::runtime_error {
@@ -15,11 +34,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-const std::string& LireLigne(const TLignes& Lignes, std::size_t& Position);
+std::string LireLigne(const TLignes& Lignes, std::size_t& Position);
 std::int32_t LireEntier(const TLignes& Lignes, std::size_t& Position);
 // Decimal as the program converts it everywhere: leading blanks, an optional sign, then
 // digits only, within 32 bits.
 bool TexteEntier(const std::string& Texte, std::int32_t& Valeur);
+// A name of blanks only, or none: the forms refuse it. An empty one is what a free cell
+// holds, so no collection ever stores it.
+bool NomBlanc(const std::string& Nom);
 
 class TBase {
 public:
@@ -46,7 +68,8 @@ public:
     TBase* Trouver(const std::string& Nom) const;
     std::string NomNumero(std::size_t N) const;
     bool Existe(const std::string& Nom) const { return Indice(Nom) != -1; }
-    // Stores the element unless its name is taken; returns what was stored, else nullptr.
+    // Stores the element unless its name is empty or taken; returns what was stored, else
+    // nullptr.
     TBase* Ajouter(std::unique_ptr<TBase> Element);
     void Supprimer(const std::string& Nom);
     void Vider();

@@ -153,11 +153,20 @@ void TClasse::Charger(const TLignes& Lignes, std::size_t& Position) {
             continue;
         const auto d = static_cast<TQuart>(Debut);
         const auto f = static_cast<TQuart>(Fin);
-        PlacerPlage(Jour, d, f, Matiere);
         TProf* Prof = ProfExistant(Matiere);
+        // No sound program writes a course over another of its class or of its teacher.
+        if (!CasesLibres(Jour, d, f) || (Prof && !Prof->CasesLibres(Jour, d, f)))
+            throw ELectureArchive("deux cours à la fois");
+        PlacerPlage(Jour, d, f, Matiere);
         if (!Prof)
             throw ELectureArchive("plage sans professeur");
+        // A half refused (and said so) takes the other with it: alone, it would leave the
+        // class or the teacher free in one grid while busy in the other.
+        if (LireCase(Jour, d) != Matiere)
+            continue;
         Prof->PlacerPlage(Jour, d, f, Nom);
+        if (Prof->LireCase(Jour, d) != Nom)
+            EffacerPlage(Jour, d, true);
     }
 }
 

@@ -122,7 +122,8 @@ void SauverContraintes(TLignes& Lignes) {
 }
 
 void ChargerContraintes(const TLignes& Lignes, std::size_t& Position) {
-    if (Position >= Lignes.size() || Lignes[Position] != Entete)
+    std::string Titre;
+    if (!Lignes.Ligne(Position, Titre) || Titre != Entete)
         return;
     ++Position;
     for (std::size_t n = LireNombre(Lignes, Position); n > 0; --n)

@@ -22,8 +22,9 @@ TSauveur* Sauveur = nullptr;
 
 namespace {
 
-constexpr std::size_t LongueurMaxLigne = 255;
 const std::string Magique = "Horalo";
+// Far above any school's timetable (the demo lycée, placed, is a tenth of a megabyte).
+constexpr qint64 TailleMax = qint64{64} << 20;
 
 QString EnQString(const std::string& Chemin) {
     return QString::fromStdString(Chemin);
@@ -53,14 +54,38 @@ std::string RaisonEcriture(const std::string& Chemin) {
                          " » : " + RaisonLecture(Chemin) + ".");
 }
 
-std::string LireOctets(const std::string& Chemin) {
+[[noreturn]] void EchecTaille(const std::string& Chemin) {
+    throw EErreurFichier("Impossible d'ouvrir le fichier « " + Chemin +
+                         " » : il fait plus de 64 Mio, aucun emploi du temps n'est aussi gros.");
+}
+
+// The first line tells a timetable at once: of any other file, no more is read (a start
+// shorter than the magic line and its end is the whole file).
+bool PeutEtreMagique(const QByteArray& Debut) {
+    const auto n = static_cast<qsizetype>(Magique.size());
+    return Debut.size() <= n ||
+           (Debut.startsWith(Magique.c_str()) && (Debut[n] == '\r' || Debut[n] == '\n'));
+}
+
+QByteArray LireOctets(const std::string& Chemin) {
     QFile Fichier(EnQString(Chemin));
     if (!Fichier.open(QIODevice::ReadOnly))
         EchecLecture(Chemin);
-    const QByteArray Octets = Fichier.readAll();
+    if (Fichier.size() > TailleMax)
+        EchecTaille(Chemin);
+    QByteArray Octets = Fichier.peek(static_cast<qint64>(Magique.size()) + 1);
+    // In one piece (no second copy), and bounded even where the size says nothing (a pipe).
+    if (PeutEtreMagique(Octets))
+        Octets = Fichier.isSequential() ? Fichier.read(TailleMax + 1) : Fichier.readAll();
     if (Fichier.error() != QFileDevice::NoError)
         EchecLecture(Chemin);
-    return Octets.toStdString();
+    if (Octets.size() > TailleMax)
+        EchecTaille(Chemin);
+    return Octets;
+}
+
+std::string_view Vue(const QByteArray& Octets) {
+    return {Octets.constData(), static_cast<std::size_t>(Octets.size())};
 }
 
 // The start-up state: a failed first open still leaves a model to work on.
@@ -76,19 +101,11 @@ void CreerCollectionsManquantes() {
 } // namespace
 
 TLignes DecouperLignes(std::string_view Octets) {
-    Octets = Octets.substr(0, Octets.find('\0'));
+    const TLignes Lues = TLignes::Lues(Octets);
     TLignes Lignes;
-    std::size_t Debut = 0;
-    while (Debut < Octets.size()) {
-        // A plain scan: find_first_of calls memchr on its two-character set for every byte.
-        std::size_t Fin = Debut;
-        while (Fin < Octets.size() && Octets[Fin] != '\r' && Octets[Fin] != '\n')
-            ++Fin;
-        Lignes.emplace_back(Octets.substr(Debut, std::min(Fin - Debut, LongueurMaxLigne)));
-        Debut = Fin + 1;
-        if (Fin + 1 < Octets.size() && Octets[Fin] == '\r' && Octets[Fin + 1] == '\n')
-            ++Debut;
-    }
+    std::string Ligne;
+    while (Lues.Ligne(Lignes.size(), Ligne))
+        Lignes.push_back(std::move(Ligne));
     return Lignes;
 }
 
@@ -153,27 +170,27 @@ void TSauveur::EcrireFichier(const std::string& Chemin) const {
 }
 
 bool TSauveur::LireFichier(const std::string& Chemin) {
-    std::string Octets;
+    QByteArray Octets;
     try {
         Octets = LireOctets(Chemin);
     } catch (const EErreurFichier&) {
         CreerCollectionsManquantes();
         throw;
     }
-    return ChargerOctets(Octets, Chemin);
+    return ChargerOctets(Vue(Octets), Chemin);
 }
 
 bool TSauveur::ChargerOctets(std::string_view Octets, const std::string& Chemin) {
     bool Sain = true;
     try {
-        const TLignes Lignes = DecouperLignes(Octets);
-        if (Lignes.empty() || Lignes[0] != Magique)
+        const TLignes Lignes = TLignes::Lues(Octets);
+        std::size_t Position = 0;
+        if (LireLigne(Lignes, Position) != Magique)
             throw ELectureArchive("Erreur : archive pas valide");
         DetruireGlobal(LesClasses);
         DetruireGlobal(LesProfs);
         DetruireGlobal(LesSeries);
         CreerCollectionsManquantes();
-        std::size_t Position = 1;
         LesSeries->Charger(Lignes, Position);
         LesProfs->Charger(Lignes, Position);
         LesClasses->Charger(Lignes, Position);
@@ -240,13 +257,13 @@ void TSauveur::Refaire() {
 void TSauveur::Restaurer(std::int8_t Numero, int Sens) {
     const std::string Chemin = NomInstantane(Numero);
     // Read before anything is emptied: an unreadable snapshot must not cost the timetable.
-    const std::string Octets = LireOctets(Chemin);
+    const QByteArray Octets = LireOctets(Chemin);
     const std::string Classe = Fenetre ? Fenetre->ClasseAffichee() : std::string();
     const std::string Prof = Fenetre ? Fenetre->ProfAffiche() : std::string();
     ViderModele();
     Courant = Numero;
     EtatNonMemorise = false;
-    ChargerOctets(Octets, Chemin);
+    ChargerOctets(Vue(Octets), Chemin);
     const int Plafond = Niveaux() - 1;
     NbAnnuler = static_cast<std::int8_t>(std::clamp(NbAnnuler + Sens, 0, Plafond));
     NbRefaire = static_cast<std::int8_t>(std::clamp(NbRefaire - Sens, 0, Plafond));

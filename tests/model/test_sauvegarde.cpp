@@ -86,7 +86,8 @@ TEST_F(Sauvegarde, ATeacherWithoutEntryForTheClassRefusesItsSideWithAMessage) {
     std::size_t p = 0;
     LesClasses->Charger({"1", "C2", "S1", "1", "Maths", "P1", "1", "Maths", "Lundi", "40", "43"},
                         p);
-    EXPECT_EQ(LesClasses->Trouver("C2")->CompterQuarts("Maths"), 4);
+    // Nor the class's: alone, it would leave P1 free where C2 has its course.
+    EXPECT_EQ(LesClasses->Trouver("C2")->CompterQuarts("Maths"), 0);
     EXPECT_EQ(LesProfs->Trouver("P1")->CompterQuarts("C2"), 0);
     EXPECT_EQ(Messages.MontresUtf8(), std::vector<std::string>{"C2 est inexistante pour P1"});
 }

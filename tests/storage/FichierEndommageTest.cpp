@@ -155,6 +155,16 @@ TEST_F(LectureRatee, UnCoursSansProfesseur) {
     VerifierEchec(Joindre(ProfInconnu), "professeur absent du fichier");
 }
 
+// An empty name is what a free cell holds: no sound program writes one.
+TEST_F(LectureRatee, UnNomVide) {
+    // Series, subject, teacher, the teacher's class, class.
+    for (const std::size_t i : {2, 4, 8, 11, 15}) {
+        auto Lignes = LignesExemple();
+        Lignes[i] = "";
+        VerifierEchec(Joindre(Lignes), "nom vide, ligne " + std::to_string(i + 1));
+    }
+}
+
 TEST_F(FichierEndommageTest, LesReglagesDejaLusGardentLeurValeur) {
     auto Lignes = LignesExemple();
     Lignes[25] = "5";
@@ -208,7 +218,20 @@ TEST_F(FichierEndommageTest, UneMatiereHorsSerieEstAnnonceeEtLaLectureContinue) 
 
     EXPECT_EQ(Messages.MontresUtf8(), std::vector<std::string>{"Physique est inexistante pour C1"});
     EXPECT_EQ(LesClasses->Trouver("C1")->CompterQuarts("Physique"), 0);
-    EXPECT_EQ(LesProfs->Trouver("P1")->LireCase(0, 40), "C1"); // the teacher side is still placed
+    EXPECT_EQ(LesProfs->Trouver("P1")->LireCase(0, 40), ""); // nor the teacher's half
+}
+
+// A course over another one of its class or of its teacher books someone twice.
+TEST_F(LectureRatee, DeuxCoursALaMemeHeure) {
+    auto Lignes = LignesExemple();
+    Lignes.insert(Lignes.end() - 5, {"C2", "S1", "1", "Maths", "P1", "1", "Maths", "Lundi", "36",
+                                     "43"}); // P1 is with C1 from 32 to 39
+    Lignes[10] = Lignes[14] = "2";
+    Lignes.insert(Lignes.begin() + 14, {"C2", "16", "16777215"});
+    VerifierEchec(Joindre(Lignes), "professeur pris deux fois");
+    VerifierEchec(
+        Joindre(AvecPlages({{"Maths", "Lundi", "32", "39"}, {"Maths", "Lundi", "39", "40"}})),
+        "classe prise deux fois");
 }
 
 TEST_F(FichierEndommageTest, LesLignesApresLesReglagesSontIgnorees) {
@@ -223,7 +246,11 @@ TEST_F(FichierEndommageTest, UnFichierIlliblePasseLErreurSansToucherAuModele) {
     ConstruireEcole();
     const auto Avant = Decrire();
     QDir(QString::fromStdString(Chemin("dossier.edt"))).mkpath(QStringLiteral("."));
-    for (const auto& Fichier : {Chemin("absent.edt"), Chemin("dossier.edt")})
+    QFile Enorme(QString::fromStdString(Chemin("enorme.edt"))); // no timetable is that big
+    ASSERT_TRUE(Enorme.open(QIODevice::WriteOnly) && Enorme.write("Horalo\r\n") == 8 &&
+                Enorme.resize(qint64{64} << 20 | 1));
+    Enorme.close();
+    for (const auto& Fichier : {Chemin("absent.edt"), Chemin("dossier.edt"), Chemin("enorme.edt")})
         AttendreErreurNommant(Fichier, [&] { Sauveur_->LireFichier(Fichier); });
     EXPECT_EQ(Decrire(), Avant);
     EXPECT_TRUE(Messages.Montres.empty());

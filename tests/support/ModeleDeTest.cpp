@@ -45,3 +45,22 @@ std::string Heures(const TLesHeures& Liste) {
     }
     return Texte;
 }
+
+int DoublesReservations() {
+    int n = 0;
+    for (TJour d = 0; d < NombreJours; ++d)
+        for (int s = QuartDebutGrille; s < QuartFinGrille; ++s) {
+            const auto q = static_cast<TQuart>(s);
+            for (std::size_t i = 1; i <= LesClasses->Nombre(); ++i) {
+                const TClasse& C = *LesClasses->Numero(i);
+                const TProf* P = LesProfs->Trouver(C.ProfDe(C.LireCase(d, q)));
+                n += !C.CaseLibre(d, q) && (!P || P->LireCase(d, q) != C.Nom);
+            }
+            for (std::size_t i = 1; i <= LesProfs->Nombre(); ++i) {
+                const TProf& P = *LesProfs->Numero(i);
+                const TClasse* C = LesClasses->Trouver(P.LireCase(d, q));
+                n += !P.CaseLibre(d, q) && (!C || C->ProfDe(C->LireCase(d, q)) != P.Nom);
+            }
+        }
+    return n;
+}

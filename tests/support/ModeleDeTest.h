@@ -26,3 +26,6 @@ protected:
 // colour signed, as saved).
 std::string Heures(const TLesHeures& Liste);
 std::string Matieres(const TSerie& Serie);
+// The cells where a class and its teacher disagree: one holds their course while the other
+// is free, or taken by someone else. No one is booked twice when there is none.
+int DoublesReservations();

@@ -18,7 +18,7 @@ public:
     TDialoguesScriptes(const TDialoguesScriptes&) = delete;
     TDialoguesScriptes& operator=(const TDialoguesScriptes&) = delete;
 
-    QString OuvrirFichier(QWidget*, const QString& Dossier,
+    QString OuvrirFichier(QWidget*, const QString& Dossier, const QString&,
                           const TSurDossier& DossierChange) override {
         DossiersDeDepart << Dossier;
         return Fichier(DossierChange);

@@ -9,11 +9,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -130,6 +135,28 @@ TEST_F(FichiersTest, SaveWritesTheNamedFileAndResetsTheHistory) {
     Raccourci(Qt::Key_S); // named now: no dialog
     EXPECT_EQ(Dialogues.NomsProposes.size(), 1);
     EXPECT_FALSE(Sauveur->Modifie);
+}
+
+// Qt's own dialogs: Open proposes the file last opened, Save as the timetable's whole name,
+// each in its own folder.
+TEST_F(FichiersTest, FileDialogsProposeTheLastFileOpenedAndTheWholeName) {
+    const QString Fichier = Enregistre("ecole.edt");
+    Dialogues.Fichiers = {Fichier};
+    Raccourci(Qt::Key_O);
+    InstallerDialogues(nullptr);
+    QStringList Proposes;
+    const auto Noter = [&Proposes] {
+        auto* Dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        Proposes << (Dialogue ? Dialogue->selectedFiles().value(0) : QString());
+        if (Dialogue)
+            Dialogue->reject();
+    };
+    QTimer::singleShot(0, Noter);
+    Raccourci(Qt::Key_O);
+    QTimer::singleShot(0, Noter);
+    Menu("Enregistrersous1");
+    InstallerDialogues(&Dialogues);
+    EXPECT_EQ(Proposes, QStringList({Fichier, Fichier}));
 }
 
 // The folder the file dialogs start in is the last one the user moved to in either.
@@ -322,8 +349,41 @@ TEST(LigneDeCommande, OptimiserIsRepeatableAndNeverBelowThePlacer) {
         EXPECT_GT(Glouton, 0);
     }
     EXPECT_EQ(Resultats[0], Resultats[1]);
-    EXPECT_NE(Lancer({QStringLiteral("--optimiser"), Entree, Entree, QStringLiteral("--etapes"),
-                      QStringLiteral("beaucoup")})
-                  .Statut,
-              0);
+    // An effort the search's arithmetic could not hold is refused, as is a word.
+    for (const char* Etapes : {"beaucoup", "-1", "1000000001", "9223372036854775807"}) {
+        const TSortie r = Lancer({QStringLiteral("--optimiser"), Entree,
+                                  Dossier.filePath(QStringLiteral("o.edt")),
+                                  QStringLiteral("--etapes"), QLatin1String(Etapes)});
+        EXPECT_EQ(r.Statut, 2) << Etapes;
+        EXPECT_TRUE(r.Erreurs.contains(QStringLiteral("--etapes attend un nombre de 0 à "
+                                                      "1 000 000 000.\n")))
+            << r.Erreurs.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(Dossier.filePath(QStringLiteral("o.edt"))));
+}
+
+// The PDF never replaces the timetable it prints, under any of its names, and is made with
+// the user's umask.
+TEST(LigneDeCommande, PdfKeepsItsInputAndFollowsTheUmask) {
+    QTemporaryDir Dossier;
+    const QString Entree = Dossier.filePath(QStringLiteral("petit.edt"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(HORALO_EXAMPLES "/petit.edt"), Entree));
+    const QString Lien = Dossier.filePath(QStringLiteral("lien.pdf"));
+    const QString Dur = Dossier.filePath(QStringLiteral("dur.pdf"));
+    ASSERT_TRUE(QFile::link(Entree, Lien));
+    ASSERT_EQ(::link(QFile::encodeName(Entree).constData(), QFile::encodeName(Dur).constData()), 0);
+    for (const QString& Sortie : {Entree, Lien, Dur}) {
+        const TSortie r = Lancer({QStringLiteral("--pdf"), Sortie, Entree});
+        EXPECT_EQ(r.Statut, 1) << Sortie.toStdString();
+        EXPECT_TRUE(r.Erreurs.contains(QStringLiteral("est le fichier lu")))
+            << r.Erreurs.toStdString();
+    }
+    EXPECT_EQ(QFileInfo(Entree).size(),
+              QFileInfo(QStringLiteral(HORALO_EXAMPLES "/petit.edt")).size());
+    const mode_t Avant = ::umask(077);
+    const TSortie r =
+        Lancer({QStringLiteral("--pdf"), Dossier.filePath(QStringLiteral("p.pdf")), Entree});
+    ::umask(Avant);
+    EXPECT_EQ(r.Statut, 0) << r.Erreurs.toStdString();
+    EXPECT_FALSE(QFile::permissions(Dossier.filePath(QStringLiteral("p.pdf"))) & QFile::ReadOther);
 }

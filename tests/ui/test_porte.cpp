@@ -203,18 +203,21 @@ TEST_F(PorteTest, UndoAndRedoShortcutsFollowTheHistory) {
     EXPECT_FALSE(Controle<QAction>(QStringLiteral("Refaire1"))->isEnabled());
 }
 
-// F1 opens the topic of what lies under the pointer (or has the focus).
-TEST_F(PorteTest, F1OpensTheTopicOfTheControl) {
+// In the main window F1 is "Rubriques d'aide..."; Shift+F1 opens the topic of what lies
+// under the pointer (or has the focus).
+TEST_F(PorteTest, F1OpensTheContentsAndShiftF1TheTopicOfTheControl) {
     TAideEnregistreuse Aide;
     Table->F_apropos->close(); // it lies over the grids at start-up
-    const auto F1Sur = [&](QWidget* Widget, QPoint Point) {
+    const auto F1Sur = [&](QWidget* Widget, QPoint Point, Qt::KeyboardModifiers Touches) {
         QCursor::setPos(Widget->mapToGlobal(Point));
-        QTest::keyClick(Widget, Qt::Key_F1);
+        QTest::keyClick(Widget, Qt::Key_F1, Touches);
     };
-    F1Sur(CBclasse(), QPoint(5, 5));
-    F1Sur(Bloc("MCC1Lundi40Maths"), QPoint(5, 5));
-    F1Sur(Grille(), DansCellule(4, 36));
+    F1Sur(CBclasse(), QPoint(5, 5), Qt::ShiftModifier);
+    F1Sur(Bloc("MCC1Lundi40Maths"), QPoint(5, 5), Qt::ShiftModifier);
+    F1Sur(Grille(), DansCellule(4, 36), Qt::ShiftModifier);
+    F1Sur(CBclasse(), QPoint(5, 5), Qt::NoModifier);
     EXPECT_EQ(Aide.Rubriques, (std::vector<int>{2, 30, 20}));
+    EXPECT_EQ(Aide.Demandes, std::vector<std::string>{"sommaire"});
 }
 
 // A box belongs to the window in front: the about box at start-up, not the main window.

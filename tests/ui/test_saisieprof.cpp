@@ -79,11 +79,19 @@ TEST_F(ProfTest, EachButtonRecordsItsHistorySteps) {
     const Actions Anglais = [](QDialog& F) { TaperMatiere(F, QStringLiteral("Anglais")); };
     const char* const Pris = "Erreur: Un prof de ce nom existe déjà";
     const char* const Aucun = "Erreur: Ce prof n'existe pas";
+    const Actions SansNom = [](QDialog& F) {
+        Dans<QComboBox>(F, "CB_nom")->lineEdit()->selectAll();
+        QTest::keyClick(Dans<QComboBox>(F, "CB_nom"), Qt::Key_Backspace);
+    };
+    const Actions Blancs = [](QDialog& F) { Nommer(F, QStringLiteral("  ")); };
+    const char* const Vide = "Erreur: Veuillez indiquer le nom du prof";
     const Cas Tableau[] = {
         {"Supprimer", Rien, "B_Supprimer", 1, nullptr, "P2", "///"},
         {"Supprimer of no teacher", P9, "B_Supprimer", 1, nullptr, "P1,P2", TousLesCours},
         {"Ajouter", P9, "B_Ajouter", 2, nullptr, "P1,P2,P9", TousLesCours},
         {"Ajouter of a name taken", Rien, "B_Ajouter", 1, Pris, "P1,P2", TousLesCours},
+        {"Ajouter of no name", SansNom, "B_Ajouter", 1, Vide, "P1,P2", TousLesCours},
+        {"Ajouter of blanks", Blancs, "B_Ajouter", 1, Vide, "P1,P2", TousLesCours},
         {"Modifier", Rien, "B_Modifier", 1, nullptr, "P1,P2", TousLesCours},
         {"Modifier of no teacher", P9, "B_Modifier", 1, Aucun, "P1,P2", TousLesCours},
         // Another subject is another teacher: the old one goes with its courses.

@@ -90,13 +90,17 @@ TEST_F(SerieTest, AjouterCreatesTheSeriesFromTheRowsOnceForEachExactName) {
         Cliquer(F, "B_Ajouter");
         Remplacer(Nom(F), QStringLiteral("s2"));
         Cliquer(F, "B_Ajouter");
+        Remplacer(Nom(F), QStringLiteral("   "));
+        Cliquer(F, "B_Ajouter");
     });
     EXPECT_EQ(MatieresDe("S2"),
               "Physique 6 16711680, Chimie 10 16777215, Sciences économiques 4 16777215");
     EXPECT_EQ(MatieresDe("s2"), "");
     EXPECT_EQ(DureesDeDepart, (std::vector<int>{0, 0, 10, 0}));
     EXPECT_EQ(MaximumsDeDuree, (std::vector<int>(4, 40)));
-    EXPECT_EQ(Messages.MontresUtf8(), Textes{"Erreur: Une série de ce nom existe déjà"});
+    EXPECT_EQ(Messages.MontresUtf8(), (Textes{"Erreur: Une série de ce nom existe déjà",
+                                              "Erreur: Veuillez indiquer le nom de la série"}));
+    EXPECT_EQ(LesSeries->Nombre(), 3);
     EXPECT_EQ(Etapes(), 2);
 }
 
@@ -138,6 +142,7 @@ TEST_F(SerieTest, ModifierReadsTheTypedCellsAndClearsTheCoursesOfASubjectRenamed
     const Cas Tableau[] = {{0, 0, "Maths", "Maths 16 255", 4, 0},
                            {0, 1, "05h00", "Maths 20 255", 4, 1},
                            {0, 2, "abc", "Maths 20 16777215", 4, 1},
+                           {0, 0, "  ", "Maths 20 16777215", 4, 0}, // refused
                            {0, 0, "Math", "Math 20 16777215", 0, 1}};
     S1()->Heures->Trouver("Maths")->Couleur = 255;
     Placer("C1", "Maths", 0, 40, 43);
@@ -153,6 +158,7 @@ TEST_F(SerieTest, ModifierReadsTheTypedCellsAndClearsTheCoursesOfASubjectRenamed
         EXPECT_EQ(Etapes(), c.EtapesApres) << c.Tape;
         Avant = EtapesMemorisees();
     }
+    EXPECT_EQ(Messages.MontresUtf8(), Textes{"Erreur: Veuillez indiquer le nom de chaque matière"});
 }
 
 TEST_F(SerieTest, ColourCellsOpenThePickerAndShowTheirColour) {

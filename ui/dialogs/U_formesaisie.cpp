@@ -1,5 +1,8 @@
 #include "U_formesaisie.h"
 
+#include "model/U_base.h"
+#include "model/U_messages.h"
+#include "model/U_texte.h"
 #include "ui/main/U_centrage.h"
 #include "ui/main/U_listes.h"
 #include "ui/main/U_princ.h"
@@ -59,6 +62,10 @@ void PreparerBoiteNom(QComboBox& Boite, std::function<void()> Frappe) {
 
 std::string NomSaisi(const QComboBox& Boite) {
     const QString Texte = Boite.currentText();
+    // The entry picked first: a look-alike listed before it shows the very same text.
+    const int Choisi = Boite.currentIndex();
+    if (Choisi >= 0 && Boite.itemText(Choisi) == Texte)
+        return Boite.itemData(Choisi).toByteArray().toStdString();
     for (int i = 0; i < Boite.count(); ++i)
         if (Boite.itemText(i) == Texte)
             return Boite.itemData(i).toByteArray().toStdString();
@@ -73,10 +80,17 @@ void AfficherNom(QComboBox& Boite, const std::string& Nom) {
         Boite.setEditText(VersQt(Nom));
 }
 
+bool NomDonne(const std::string& Nom, const char* Quoi) {
+    if (!NomBlanc(Nom))
+        return true;
+    Messages().Erreur(Ansi(std::string("Veuillez indiquer le nom ") + Quoi));
+    return false;
+}
+
 void RemplirBoiteNom(QComboBox& Boite, const TLesBases& Collection, bool GarderTexte) {
     const QString Texte = GarderTexte ? Boite.currentText() : QString();
+    const std::string Nom = GarderTexte ? NomSaisi(Boite) : std::string();
     RemplirListe(Boite, Collection);
-    const int i = Boite.findText(Texte, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    Boite.setCurrentIndex(i);
+    Boite.setCurrentIndex(Nom.empty() ? -1 : Boite.findData(QByteArray::fromStdString(Nom)));
     Boite.setEditText(Texte);
 }

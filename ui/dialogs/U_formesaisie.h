@@ -19,9 +19,13 @@ void PreparerFormeSaisie(QDialog& Forme, int Rubrique);
 // the list. Frappe runs on every key that types into the box, before the text changes.
 void PreparerBoiteNom(QComboBox& Boite, std::function<void()> Frappe);
 // The name shown, as the model's bytes: a listed name keeps its own, even one the
-// conversion to Qt could not carry back.
+// conversion to Qt could not carry back, and the entry picked is never taken for another
+// that reads the same.
 std::string NomSaisi(const QComboBox& Boite);
 // Shows that name: the listed entry when there is one.
 void AfficherNom(QComboBox& Boite, const std::string& Nom);
 // The collection's names, sorted; the box keeps the text it showed, or shows none.
+// Refuses a name of blanks only (or none) with the message "Veuillez indiquer le nom "
+// followed by Quoi.
+bool NomDonne(const std::string& Nom, const char* Quoi);
 void RemplirBoiteNom(QComboBox& Boite, const TLesBases& Collection, bool GarderTexte = true);

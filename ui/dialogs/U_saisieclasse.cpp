@@ -55,6 +55,8 @@ void TF_classe::B_AjouterClick() {
     FTable->Commande(
         [this] {
             const std::string Nom = NomSaisi(*ui->CB_nom);
+            if (!NomDonne(Nom, "de la classe"))
+                return;
             if (LesClasses->Existe(Nom)) {
                 Messages().Erreur(Ansi("Une classe de ce nom existe déjà"));
                 return;

@@ -258,7 +258,7 @@ void TF_prof::B_aideClick() {
 void TF_prof::Ajouter(const std::string& Nom) {
     if (LesProfs->Existe(Nom)) {
         Messages().Erreur(Ansi("Un prof de ce nom existe déjà"));
-    } else {
+    } else if (NomDonne(Nom, "du prof")) {
         LesProfs->AjouterProf(Nom, MatiereSaisie());
         RemplirBoiteNom(*ui->CB_nom, *LesProfs);
         Modifier(Nom);

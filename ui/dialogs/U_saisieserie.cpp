@@ -249,13 +249,21 @@ void TF_serie::SGHeureMatiereSelectCell(int Colonne, int Rangee) {
     }
 }
 
+// A row whose name is empty is an empty row; one of blanks only names no subject.
+bool TF_serie::MatieresNommees() const {
+    for (const TLigneMatiere& Ligne : LireGrille())
+        if (!Ligne.Nom.empty() && !NomDonne(Ligne.Nom, "de chaque matière"))
+            return false;
+    return true;
+}
+
 bool TF_serie::Modifier() {
     TSerie* Serie = LesSeries->Trouver(NomSaisi(*ui->CB_nom));
     if (!Serie) {
         Messages().Erreur(Ansi("La série n'existe pas"));
         return false;
     }
-    return Serie->Remplacer(LireGrille());
+    return MatieresNommees() && Serie->Remplacer(LireGrille());
 }
 
 void TF_serie::B_AjouterClick() {
@@ -266,6 +274,8 @@ void TF_serie::B_AjouterClick() {
                 Messages().Erreur(Ansi("Une série de ce nom existe déjà"));
                 return;
             }
+            if (!NomDonne(Nom, "de la série") || !MatieresNommees())
+                return;
             LesSeries->AjouterSerie(Nom);
             RemplirBoiteNom(*ui->CB_nom, *LesSeries);
             Modifier();

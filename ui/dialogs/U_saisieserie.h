@@ -47,6 +47,7 @@ private:
     std::vector<TLigneMatiere> LireGrille() const;
     // Stores the grid into the series named in the box; false when there is none.
     bool Modifier();
+    bool MatieresNommees() const;
 
     std::unique_ptr<Ui::TF_serie> ui;
     bool BoutonEnfonce = false; // a click selects its cell on release

@@ -25,16 +25,18 @@ QString DossierDeDepart(const QString& Dossier) {
     return QDir(Documents).exists() ? Documents : QDir::homePath();
 }
 
-// Qt's own dialog rather than the desktop's: it reports every folder the user enters. The
-// file name proposed is the timetable's own, without the folder it came from.
+// Qt's own dialog rather than the desktop's: it reports every folder the user enters. A file
+// proposed with its folder opens there, when that folder still exists.
 QString ExecuterFichier(QFileDialog& Dialogue, const QString& Dossier, const QString& Nom,
                         const IDialogues::TSurDossier& DossierChange) {
     Dialogue.setOption(QFileDialog::DontUseNativeDialog);
     Dialogue.setDefaultSuffix(QStringLiteral("edt"));
     Dialogue.setNameFilters(Filtres());
     Dialogue.setDirectory(DossierDeDepart(Dossier));
+    const QFileInfo Propose(Nom);
     if (!Nom.isEmpty())
-        Dialogue.selectFile(QFileInfo(Nom).fileName());
+        Dialogue.selectFile(Propose.isAbsolute() && Propose.dir().exists() ? Nom
+                                                                           : Propose.fileName());
     QObject::connect(&Dialogue, &QFileDialog::directoryEntered, &Dialogue,
                      [&DossierChange](const QString& Nouveau) {
                          if (DossierChange)
@@ -47,12 +49,12 @@ QString ExecuterFichier(QFileDialog& Dialogue, const QString& Dossier, const QSt
 
 class TDialoguesQt final : public IDialogues {
 public:
-    QString OuvrirFichier(QWidget* Proprietaire, const QString& Dossier,
+    QString OuvrirFichier(QWidget* Proprietaire, const QString& Dossier, const QString& Nom,
                           const TSurDossier& DossierChange) override {
         QFileDialog Dialogue(Proprietaire, QStringLiteral("Horalo - Ouvrir"));
         Dialogue.setAcceptMode(QFileDialog::AcceptOpen);
         Dialogue.setFileMode(QFileDialog::ExistingFile);
-        return ExecuterFichier(Dialogue, Dossier, QString(), DossierChange);
+        return ExecuterFichier(Dialogue, Dossier, Nom, DossierChange);
     }
     QString EnregistrerFichier(QWidget* Proprietaire, const QString& Dossier, const QString& Nom,
                                const TSurDossier& DossierChange) override {

@@ -17,9 +17,10 @@ public:
     using TSurDossier = std::function<void(const QString& Dossier)>;
 
     virtual ~IDialogues() = default;
-    // The open and save dialogs start in Dossier and tell every folder the user moves to.
+    // The open and save dialogs start in Dossier, or in the folder of the file Nom proposed
+    // (the last one opened, the timetable's own), and tell every folder the user moves to.
     // The chosen path; an empty text when cancelled.
-    virtual QString OuvrirFichier(QWidget* Proprietaire, const QString& Dossier,
+    virtual QString OuvrirFichier(QWidget* Proprietaire, const QString& Dossier, const QString& Nom,
                                   const TSurDossier& DossierChange) = 0;
     virtual QString EnregistrerFichier(QWidget* Proprietaire, const QString& Dossier,
                                        const QString& Nom, const TSurDossier& DossierChange) = 0;

@@ -47,7 +47,8 @@ void TFTable::Nouveau1Click() {
 
 void TFTable::Ouvrir1Click() {
     const QString Chemin = Dialogues().OuvrirFichier(
-        this, DossierRetenu(), [this](const QString& Dossier) { DialogFolderChange(Dossier); });
+        this, DossierRetenu(), QString::fromStdString(NomFichierOuverture),
+        [this](const QString& Dossier) { DialogFolderChange(Dossier); });
     if (Chemin.isEmpty() || !PeutRemplacer())
         return;
     Sauveur->ViderModele();

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -82,9 +83,36 @@ private:
     TMessagesLot Messages;
 };
 
+// Far beyond what any school needs (a billion steps take minutes), and well within what
+// the search's counters hold.
+constexpr long EtapesMax = 1'000'000'000;
+
+// One file under two names (the same path, a symbolic or a hard link) is one file.
+bool MemeFichier(const QString& Un, const QString& Autre) {
+    std::error_code Code;
+    return std::filesystem::equivalent(Un.toStdString(), Autre.toStdString(), Code);
+}
+
+// A PDF that replaces a file keeps that file's mode; a new one gets what the umask leaves,
+// as any file the user creates.
+mode_t ModeDeSortie(const QString& Sortie) {
+    struct stat Etat {};
+    if (::stat(QFile::encodeName(Sortie).constData(), &Etat) == 0)
+        return Etat.st_mode & 07777;
+    const mode_t Masque = ::umask(0);
+    ::umask(Masque);
+    return 0666 & ~Masque;
+}
+
 // The PDF is written beside its place and renamed over it once whole: a failure leaves an
 // existing file as it was.
 int Pdf(const QString& Sortie, const QString& Entree) {
+    if (MemeFichier(Sortie, Entree)) {
+        Ecrire(stderr, QStringLiteral("« %1 » est le fichier lu : le PDF ne peut pas le "
+                                      "remplacer.")
+                           .arg(Sortie));
+        return 1;
+    }
     TSession Session;
     if (!TSession::Lire(Entree))
         return 1;
@@ -108,6 +136,7 @@ int Pdf(const QString& Sortie, const QString& Entree) {
                QStringLiteral("Impression impossible : %1.").arg(QString::fromUtf8(Erreur.what())));
         return 1;
     }
+    const mode_t Mode = ModeDeSortie(Sortie); // not the scratch file's private one
     std::error_code Code;
     std::filesystem::rename(Brouillon.fileName().toStdString(),
                             Cible.absoluteFilePath().toStdString(), Code);
@@ -116,8 +145,7 @@ int Pdf(const QString& Sortie, const QString& Entree) {
         return 1;
     }
     Brouillon.setAutoRemove(false);
-    QFile::setPermissions(Sortie, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                      QFile::ReadOther); // not the scratch file's private ones
+    ::chmod(QFile::encodeName(Cible.absoluteFilePath()).constData(), Mode);
     return 0;
 }
 
@@ -195,9 +223,12 @@ int TravailEnLot(const QStringList& Arguments) {
     // --optimiser ENTREE SORTIE [--etapes N]
     long Etapes = EtapesParDefaut;
     bool Lu = Arguments.size() == 3;
-    if (Arguments.size() == 5 && Arguments[3] == QStringLiteral("--etapes"))
+    if (Arguments.size() == 5 && Arguments[3] == QStringLiteral("--etapes")) {
         Etapes = Arguments[4].toLong(&Lu);
-    if (!Lu || Etapes < 0)
+        if (!Lu || Etapes < 0 || Etapes > EtapesMax)
+            return Erreur("--etapes attend un nombre de 0 à 1 000 000 000.\n");
+    }
+    if (!Lu)
         return Erreur("--optimiser attend ENTREE.edt SORTIE.edt, puis --etapes N au besoin.\n");
     return Placer(Arguments[1], Arguments[2],
                   [Etapes] { return TexteBilan(PlacementOptimise(*Automate, Etapes)); });

@@ -36,8 +36,7 @@ int RubriqueVisee(QObject* Objet) {
 bool EstF1(QEvent* Evenement) {
     return (Evenement->type() == QEvent::ShortcutOverride ||
             Evenement->type() == QEvent::KeyPress) &&
-           static_cast<QKeyEvent*>(Evenement)->key() == Qt::Key_F1 &&
-           static_cast<QKeyEvent*>(Evenement)->modifiers() == Qt::NoModifier;
+           static_cast<QKeyEvent*>(Evenement)->key() == Qt::Key_F1;
 }
 
 } // namespace
@@ -57,8 +56,14 @@ int RubriqueDe(const QWidget* Widget) {
     return 0;
 }
 
+// The main window's F1 is its menu's "Rubriques d'aide...": there, Shift+F1 asks for the
+// topic instead.
 bool TAideContextuelle::eventFilter(QObject* Objet, QEvent* Evenement) {
     if (!EstF1(Evenement))
+        return false;
+    const Qt::KeyboardModifiers Voulus =
+        FenetreDe(Objet) == parent() ? Qt::ShiftModifier : Qt::NoModifier;
+    if (static_cast<QKeyEvent*>(Evenement)->modifiers() != Voulus)
         return false;
     const int Rubrique = RubriqueVisee(Objet);
     if (Rubrique == 0)
