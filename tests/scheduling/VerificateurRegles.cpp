@@ -48,6 +48,24 @@ void ComparerAnciennes(const std::string& Genre,
     }
 }
 
+// Avant without its runs that Apres does not hold whole at the same place.
+void GarderLesRestes(std::vector<std::string>& Avant, const std::vector<std::string>& Apres) {
+    for (int j = 0; j < 6; ++j)
+        for (int s = Premier; s <= Dernier;) {
+            const std::string Nom = Avant[Cellule(j, s)];
+            int f = s;
+            while (f < Dernier && !Nom.empty() && Avant[Cellule(j, f + 1)] == Nom)
+                ++f;
+            bool Garde = (s == Premier || Apres[Cellule(j, s - 1)] != Nom) &&
+                         (f == Dernier || Apres[Cellule(j, f + 1)] != Nom);
+            for (int q = s; q <= f; ++q)
+                Garde = Garde && Apres[Cellule(j, q)] == Nom;
+            for (int q = s; q <= f && !Garde; ++q)
+                Avant[Cellule(j, q)].clear();
+            s = f + 1;
+        }
+}
+
 } // namespace
 
 TVerificateurRegles::TVerificateurRegles() {
@@ -57,7 +75,7 @@ TVerificateurRegles::TVerificateurRegles() {
         Profs[LesProfs->Numero(p)->Nom] = Grille(*LesProfs->Numero(p));
 }
 
-std::vector<std::string> TVerificateurRegles::Verifier(const TAutomate& R) const {
+std::vector<std::string> TVerificateurRegles::Verifier(const TAutomate& R, bool Deplaces) const {
     std::vector<std::string> Fautes;
     std::map<std::string, TGrille> ClassesApres;
     std::map<std::string, TGrille> ProfsApres;
@@ -65,6 +83,13 @@ std::vector<std::string> TVerificateurRegles::Verifier(const TAutomate& R) const
         ClassesApres[LesClasses->Numero(c)->Nom] = Grille(*LesClasses->Numero(c));
     for (std::size_t p = 1; p <= LesProfs->Nombre(); ++p)
         ProfsApres[LesProfs->Numero(p)->Nom] = Grille(*LesProfs->Numero(p));
+    std::map<std::string, TGrille> Classes = this->Classes;
+    std::map<std::string, TGrille> Profs = this->Profs;
+    for (const auto& [Avant, Apres] :
+         {std::pair(&Classes, &ClassesApres), std::pair(&Profs, &ProfsApres)})
+        for (auto& [Nom, g] : *Avant)
+            if (Deplaces && Apres->count(Nom))
+                GarderLesRestes(g, Apres->at(Nom));
     ComparerAnciennes("classe", Classes, ClassesApres, Fautes);
     ComparerAnciennes("professeur", Profs, ProfsApres, Fautes);
     if (!Fautes.empty())
@@ -124,7 +149,7 @@ std::vector<std::string> TVerificateurRegles::Verifier(const TAutomate& R) const
                 if (Profs.at(NomProf)[Cellule(j, q)].empty() && !Apres[Cellule(j, q)].empty() &&
                     !Miroirs.count({NomProf, j, q}))
                     Fautes.push_back("cours du professeur sans classe : " + Ou(NomProf, j, q, q));
-    for (const auto& [NomClasse, Matiere] : Ajoutees) {
+    for (const auto& [NomClasse, Matiere] : Deplaces ? decltype(Ajoutees){} : Ajoutees) {
         const TClasse& Classe = *LesClasses->Trouver(NomClasse);
         if (Classe.CompterQuarts(Matiere) > Classe.Serie->VolumeDe(Matiere))
             Fautes.push_back("volume dépassé : " + NomClasse + " / " + Matiere);

@@ -11,8 +11,10 @@ class TVerificateurRegles {
 public:
     // Remembers every cell of every class and teacher as it is now.
     TVerificateurRegles();
-    // Each broken rule as a readable line; empty when every rule holds.
-    std::vector<std::string> Verifier(const TAutomate& Reglages) const;
+    // Each broken rule as a readable line; empty when every rule holds. With Deplaces, a
+    // course may have moved: only the runs found again whole where they were count as old,
+    // and the volumes are the caller's to compare.
+    std::vector<std::string> Verifier(const TAutomate& Reglages, bool Deplaces = false) const;
 
 private:
     using TGrille = std::vector<std::string>; // day * 48 + slot - 32

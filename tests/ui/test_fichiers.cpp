@@ -309,8 +309,29 @@ TEST(LigneDeCommande, PlacerWritesThePlacedFileAndSaysHowMuchIsPlaced) {
     EXPECT_EQ(Lancer({QStringLiteral("--placer"), Sortie}).Statut, 2); // an argument short
     const TSortie Aide = Lancer({QStringLiteral("--help")});
     EXPECT_EQ(Aide.Statut, 0);
-    for (const char* Mot : {"--pdf", "--placer", "--optimiser"})
+    for (const char* Mot : {"--pdf", "--placer", "--optimiser", "--qualite"})
         EXPECT_TRUE(Aide.Sortie.contains(QLatin1String(Mot))) << Mot;
+}
+
+// The measures of a placed school, one line per teacher and class and two totals; a file that
+// cannot be read fails as it does for --placer.
+TEST(LigneDeCommande, QualitePrintsTheMeasuresAsCsv) {
+    const TSortie r = Lancer(
+        {QStringLiteral("--qualite"), QStringLiteral(HORALO_TEST_DATA "/college-place.edt")});
+    EXPECT_EQ(r.Statut, 0) << r.Erreurs.toStdString();
+    const QStringList Lignes = r.Sortie.split(QLatin1Char('\n'));
+    ASSERT_EQ(Lignes.size(), 1 + 35 + 16 + 2 + 1);
+    EXPECT_EQ(Lignes[0], QStringLiteral("type;nom;trous;jours;doublons;chargemax;evites;conflits"));
+    EXPECT_EQ(Lignes[36], QStringLiteral("classe;6ème A;12;4;0;32;0;0"));
+    EXPECT_EQ(Lignes[53], QStringLiteral("total;classes;263;79;0;524;0;0"));
+    QTemporaryDir Dossier;
+    const QString Absent = Dossier.filePath(QStringLiteral("absent.edt"));
+    const TSortie e = Lancer({QStringLiteral("--qualite"), Absent});
+    const TSortie p = Lancer({QStringLiteral("--placer"), Absent, Absent});
+    EXPECT_EQ(e.Statut, p.Statut);
+    EXPECT_EQ(e.Erreurs, p.Erreurs);
+    EXPECT_TRUE(e.Sortie.isEmpty());
+    EXPECT_EQ(Lancer({QStringLiteral("--qualite")}).Statut, 2);
 }
 
 // The same file and effort give the same timetable, and never less than --placer.

@@ -75,6 +75,7 @@ void TFTable::ConstruireMenus() {
         {ui->Professeur1, &TFTable::Professeur1Click},
         {ui->Automatique1, &TFTable::Automatique1Click},
         {ui->Optimise1, &TFTable::Optimise1Click},
+        {ui->Ameliorer1, &TFTable::Ameliorer1Click},
         {ui->Plagehoraire1, &TFTable::Plagehoraire1Click},
         {ui->Options1, &TFTable::Options1Click},
         {ui->Utiliserlaide1, &TFTable::Utiliserlaide1Click},
@@ -314,19 +315,26 @@ private:
 
 } // namespace
 
-void TFTable::Optimise1Click() {
-    TBilanOptimisation Bilan{};
+void TFTable::TravailSuivi(const QString& Texte,
+                           const std::function<QString(IProgressionOptimisation&)>& Travail) {
+    QString Bilan;
     Travailler([&] {
-        TFProgression Progression(this, QStringLiteral("Placement optimisé..."), true);
+        TFProgression Progression(this, Texte, true);
         Progression.show();
         QCoreApplication::processEvents(); // the dialog shows before the search starts
         TSuiviOptimisation Suivi(Progression);
-        Bilan = PlacementOptimise(*Automate, EtapesParDefaut, &Suivi);
+        Bilan = Travail(Suivi);
     });
     Messages().Bip();
-    Messages().Message(VersAnsi(TexteBilan(Bilan)));
+    Messages().Message(VersAnsi(Bilan));
     Sauveur->Memoriser();
     RafraichirVues();
+}
+
+void TFTable::Optimise1Click() {
+    TravailSuivi(QStringLiteral("Placement optimisé..."), [](IProgressionOptimisation& Suivi) {
+        return TexteBilan(PlacementOptimise(*Automate, EtapesParDefaut, &Suivi));
+    });
 }
 
 void TFTable::Apropos1Click() {

@@ -9,6 +9,7 @@
 #include "scheduling/U_optimiseur.h"
 #include "storage/U_fichier.h"
 #include "ui/main/U_impression.h"
+#include "ui/main/U_lotsqualite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,6 +31,9 @@ const char* const Usage =
     "  horalo --placer ENTREE.edt SORTIE.edt     placement automatique, écrit dans SORTIE.edt\n"
     "  horalo --optimiser ENTREE.edt SORTIE.edt [--etapes N]\n"
     "                                            placement optimisé (effort : N étapes)\n"
+    "  horalo --qualite FICHIER.edt              mesures de qualité, en CSV\n"
+    "  horalo --ameliorer ENTREE.edt SORTIE.edt [--etapes N]\n"
+    "                                            améliore l'emploi du temps (N étapes)\n"
     "  horalo --help                             affiche cette aide\n";
 
 void Ecrire(std::FILE* Flux, const QString& Texte) {
@@ -149,14 +153,21 @@ int Pdf(const QString& Sortie, const QString& Entree) {
     return 0;
 }
 
-// Reads Entree, lets Placer work on it, writes Sortie and says how much is placed.
+QString TextePlaces(long Places, long APlacer) {
+    return QStringLiteral("%1 quarts d'heure placés sur %2.")
+        .arg(NombreFrancais(Places), NombreFrancais(APlacer));
+}
+
+} // namespace
+
 int Placer(const QString& Entree, const QString& Sortie, const std::function<QString()>& Placer) {
     TSession Session;
     if (!TSession::Lire(Entree))
         return 1;
     const QString Bilan = Placer();
     try {
-        Sauveur->EcrireFichier(Sortie.toStdString());
+        if (!Sortie.isEmpty())
+            Sauveur->EcrireFichier(Sortie.toStdString());
     } catch (const EErreurFichier& Erreur) {
         Ecrire(stderr, QString::fromUtf8(Erreur.what()));
         return 1;
@@ -165,25 +176,28 @@ int Placer(const QString& Entree, const QString& Sortie, const std::function<QSt
     return 0;
 }
 
-QString TextePlaces(long Places, long APlacer) {
-    return QStringLiteral("%1 quarts d'heure placés sur %2.")
-        .arg(NombreFrancais(Places), NombreFrancais(APlacer));
-}
-
 int Erreur(const char* Texte) {
     std::fputs(Texte, stderr);
     std::fputs(Usage, stderr);
     return 2;
 }
 
-} // namespace
+int LireEtapes(const QStringList& Arguments, long& Etapes, const char* Attendu) {
+    bool Lu = Arguments.size() == 3;
+    if (Arguments.size() == 5 && Arguments[3] == QStringLiteral("--etapes")) {
+        Etapes = Arguments[4].toLong(&Lu);
+        if (!Lu || Etapes < 0 || Etapes > EtapesMax)
+            return Erreur("--etapes attend un nombre de 0 à 1 000 000 000.\n");
+    }
+    return Lu ? 0 : Erreur(Attendu);
+}
 
 bool EstTravailEnLot(int argc, char** argv) {
     if (argc < 2)
         return false;
     const std::string Premier = argv[1];
     return Premier == "--pdf" || Premier == "--placer" || Premier == "--optimiser" ||
-           Premier == "--help";
+           Premier == "--help" || EstTravailQualite(Premier);
 }
 
 QString NombreFrancais(long Nombre) {
@@ -220,16 +234,14 @@ int TravailEnLot(const QStringList& Arguments) {
             return TextePlaces(Places, APlacer);
         });
     }
+    if (EstTravailQualite(Commande.toStdString()))
+        return TravailQualite(Arguments);
     // --optimiser ENTREE SORTIE [--etapes N]
     long Etapes = EtapesParDefaut;
-    bool Lu = Arguments.size() == 3;
-    if (Arguments.size() == 5 && Arguments[3] == QStringLiteral("--etapes")) {
-        Etapes = Arguments[4].toLong(&Lu);
-        if (!Lu || Etapes < 0 || Etapes > EtapesMax)
-            return Erreur("--etapes attend un nombre de 0 à 1 000 000 000.\n");
-    }
-    if (!Lu)
-        return Erreur("--optimiser attend ENTREE.edt SORTIE.edt, puis --etapes N au besoin.\n");
+    if (const int Statut =
+            LireEtapes(Arguments, Etapes,
+                       "--optimiser attend ENTREE.edt SORTIE.edt, puis --etapes N au besoin.\n"))
+        return Statut;
     return Placer(Arguments[1], Arguments[2],
                   [Etapes] { return TexteBilan(PlacementOptimise(*Automate, Etapes)); });
 }

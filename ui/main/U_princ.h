@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class IProgressionOptimisation;
 class QComboBox;
 class QDialog;
 class QLabel;
@@ -115,6 +116,11 @@ public:
     void CopierProf1Click();
     void Automatique1Click();
     void Optimise1Click();
+    void Ameliorer1Click();
+    // Long work under the progress dialog with "Arrêter", then its closing message, one
+    // history step and a refresh.
+    void TravailSuivi(const QString& Texte,
+                      const std::function<QString(IProgressionOptimisation&)>& Travail);
     void Utiliserlaide1Click();
     void Index1Click();
     void Rechercher1Click();
