@@ -130,7 +130,9 @@ TBilanAmelioration Ameliorer(const TAutomate& Reglages, long Etapes,
                              IProgressionOptimisation* Progression) {
     TBilanAmelioration Bilan{MesurerQualite(Reglages), {}, false};
     Bilan.Interrompu = AmeliorerSelon(Reglages, Etapes, Progression,
-                                      [](const TClasse&, TJour, TQuart, TQuart) { return true; });
+                                      [](const TClasse& Classe, TJour Jour, TQuart Debut, TQuart) {
+                                          return !Classe.Verrouillee(Jour, Debut);
+                                      });
     Bilan.Apres = MesurerQualite(Reglages);
     return Bilan;
 }

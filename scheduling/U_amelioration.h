@@ -13,7 +13,7 @@ struct TBilanAmelioration {
     bool Interrompu;
 };
 
-constexpr long EtapesAmelioration = 1000000;
+constexpr long EtapesAmelioration = 500000;
 
 // Moves every course of LesClasses/LesProfs that is not locked and whose teacher lists the
 // class; the day bounds of Reglages bind where they go. Shows no message.

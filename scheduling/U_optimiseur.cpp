@@ -3,6 +3,7 @@
 #include "model/U_classe.h"
 #include "model/U_prof.h"
 #include "model/U_serie.h"
+#include "scheduling/U_amelioration.h"
 #include "scheduling/U_eviter.h"
 #include "scheduling/U_grillecommune.h"
 #include "scheduling/U_probleme.h"
@@ -136,6 +137,33 @@ void Ecrire(const TCopie& C, TSolution S) {
     }
 }
 
+// The progress of the last phase, shown as what is placed; the user's stop goes through.
+class TSuiviFixe final : public IProgressionOptimisation {
+public:
+    TSuiviFixe(IProgressionOptimisation* Suivant, long Places, long APlacer)
+        : Suivant(Suivant), Places(Places), APlacer(APlacer) {}
+    bool Continuer(long, long) override { return !Suivant || Suivant->Continuer(Places, APlacer); }
+
+private:
+    IProgressionOptimisation* Suivant;
+    long Places;
+    long APlacer;
+};
+
+// Among the timetables that place as many, one with fewer doublons, gaps and avoided cells:
+// the runs just placed move, the courses that were there stay. True when stopped.
+bool AmeliorerPlaces(const TAutomate& Reglages, const TCopie& C, long Etapes,
+                     IProgressionOptimisation* Progression) {
+    long APlacer = 0;
+    const long Places = QuartsPlacesDuModele(APlacer);
+    TSuiviFixe Suivi(Progression, Places, APlacer);
+    return AmeliorerSelon(
+        Reglages, Etapes, &Suivi, [&C](const TClasse& Classe, TJour Jour, TQuart Debut, TQuart) {
+            const auto c = static_cast<std::size_t>(LesClasses->Indice(Classe.Nom));
+            return !(C.P.Fixe[c][Jour] >> (Debut - PremierQuart) & 1);
+        });
+}
+
 } // namespace
 
 long QuartsPlacesDuModele(long& APlacer) {
@@ -171,6 +199,7 @@ TBilanOptimisation PlacementOptimise(const TAutomate& Reglages, long Etapes,
     if (!Effort.Fini())
         Meilleure = RechercheLocale(C.P, Meilleure, Effort, Hasard);
     Ecrire(C, MoinsAEviter(C.P, Meilleure));
+    Effort.Arret = Effort.Arret || AmeliorerPlaces(Reglages, C, Etapes, Progression);
 
     TBilanOptimisation Bilan{};
     Bilan.Places = QuartsPlacesDuModele(Bilan.APlacer);

@@ -133,8 +133,18 @@ std::vector<TRunClasse> RunsDeClasse(const TClasse& Classe, TJour Jour) {
     return Runs;
 }
 
-TDispoJour DispoJour(const TActeur&, TJour) {
-    return {};
+TDispoJour DispoJour(const TActeur& Acteur, TJour Jour) {
+    TDispoJour d;
+    if (Acteur.DispoVide())
+        return d;
+    for (int q = Premier; q <= Dernier; ++q) {
+        const TDispo Etat = Acteur.Dispo(Jour, static_cast<TQuart>(q));
+        if (Etat == TDispo::Interdit)
+            d.Interdit |= std::uint64_t{1} << (q - Premier);
+        else if (Etat == TDispo::AEviter)
+            d.Evite |= std::uint64_t{1} << (q - Premier);
+    }
+    return d;
 }
 
 TQualite MesurerQualite(const TAutomate& Reglages) {

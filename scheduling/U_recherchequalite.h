@@ -7,11 +7,11 @@
 
 // The weights of the cost, per quarter-hour or per run: written in the help page.
 struct TPoids {
-    static constexpr long Conflit = 256; // quarter-hour on an interdit cell, of either actor
-    static constexpr long Evite = 64;    // quarter-hour on an à éviter cell, of either actor
-    static constexpr long Doublon = 16;  // counted for the class and for the teacher
-    static constexpr long ChargeMax = 2; // quarter-hour of a class's heaviest day
-    static constexpr long Trou = 1;      // quarter-hour of a gap, teacher or class
+    static constexpr long Conflit = 4096; // quarter-hour on an interdit cell, of either actor
+    static constexpr long Evite = 256;    // quarter-hour on an à éviter cell, of either actor
+    static constexpr long Doublon = 16;   // counted for the class and for the teacher
+    static constexpr long ChargeMax = 2;  // quarter-hour of a class's heaviest day
+    static constexpr long Trou = 1;       // quarter-hour of a gap, teacher or class
 };
 
 // An actor's week, weighted; the heaviest day counts for classes only.

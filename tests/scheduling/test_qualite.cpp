@@ -49,7 +49,7 @@ TEST(Qualite, DaysAreMeasuredAsTheTeachersLiveThem) {
 class QualiteEcole : public ModeleTest {};
 
 // A teacher's runs come from its classes; a subject without teacher counts for the class
-// only; names are quoted and written in UTF-8.
+// only; each actor's own cells count; names are quoted and written in UTF-8.
 TEST_F(QualiteEcole, TheSchoolIsMeasuredFromTheClassesGrids) {
     ConstruireEcole();
     LesSeries->Trouver("S1")->FixerVolume("Dessin", 4);
@@ -60,12 +60,14 @@ TEST_F(QualiteEcole, TheSchoolIsMeasuredFromTheClassesGrids) {
     Placer("C1", "Maths", 0, 60, 63);
     Placer("C1", "Francais", 2, 36, 43);
     LesClasses->Trouver("C1")->PlacerPlage(0, 37, 39, "Dessin");
+    LesClasses->Trouver("C1")->FixerDispo(2, 36, TDispo::AEviter);
+    LesProfs->Trouver("P2")->FixerDispo(2, 40, TDispo::Interdit);
     EXPECT_EQ(QualiteEnCsv(MesurerQualite(TAutomate())),
               "type;nom;trous;jours;doublons;chargemax;evites;conflits\n"
               "professeur;P1;10;1;1;12;0;0\n"
-              "professeur;P2;0;1;0;8;0;0\n"
-              "classe;C1;11;2;1;11;0;0\n"
+              "professeur;P2;0;1;0;8;0;1\n"
+              "classe;C1;11;2;1;11;1;0\n"
               "classe;\"C\"\"2;é\";0;1;0;4;0;0\n"
-              "total;professeurs;10;2;1;20;0;0\n"
-              "total;classes;11;3;1;15;0;0\n");
+              "total;professeurs;10;2;1;20;0;1\n"
+              "total;classes;11;3;1;15;1;0\n");
 }
