@@ -264,8 +264,9 @@ TEST_F(Optimiseur, GeneratedSchoolsKeepEveryRuleAndNeverFallBelowTheAutomaticPas
         EXPECT_LE(b.Places, b.Borne);
         EXPECT_LE(b.Borne, b.APlacer);
         EXPECT_FALSE(b.Interrompu);
-        if (b.Places == Glouton) // as many hours: never more à éviter cells
+        if (b.Places == Glouton) { // as many hours: never more à éviter cells
             EXPECT_LE(AEviterCouverts(), EviterGlouton);
+        }
 
         if (Graine % 4 == 0) {
             const TLignes Premier = Classes();
