@@ -132,6 +132,27 @@ void AnnulerRefaire(benchmark::State& Etat, const std::string& Nom) {
     Sauveur->Reinitialiser();
 }
 
+// The drag tint's work for one course of the placed school: the placement rule at every
+// start of the week, in the class's and the teacher's grids, as the window asks it.
+void ReglePlaces(benchmark::State& Etat, const std::string& Nom) {
+    if (!Charger(Place(Nom)))
+        Etat.SkipWithError("the file reads with a message");
+    const TClasse& Classe = *LesClasses->Numero(1);
+    const std::string Matiere = Classe.Serie->Heures->Numero(1)->Nom;
+    const TProf& Prof = *LesProfs->Trouver(Classe.ProfDe(Matiere));
+    long Possibles = 0;
+    for (auto _ : Etat)
+        for (TJour d = 0; d < NombreJours; ++d)
+            for (int s = QuartDebutGrille; s < QuartFinGrille; ++s) {
+                const auto q = static_cast<TQuart>(s);
+                const auto f = static_cast<TQuart>(s + 3);
+                Possibles +=
+                    Classe.PlageLibre(Matiere, d, q, f) && Prof.PlageLibre(Classe.Nom, d, q, f);
+            }
+    benchmark::DoNotOptimize(Possibles);
+}
+
+BENCHMARK_CAPTURE(ReglePlaces, lycee_place, "lycee.edt")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Lecture, college, "college.edt", false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Lecture, lycee, "lycee.edt", false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Lecture, college_place, "college.edt", true)->Unit(benchmark::kMillisecond);

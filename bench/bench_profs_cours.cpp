@@ -1,4 +1,4 @@
-// The teacher and course placement forms on the demo lycée once placed, the teacher with
+// The teacher, course placement and availability forms on the demo lycée once placed, the teacher with
 // the most classes shown: opening each as its menu entry does (made, loaded, shown and
 // painted, then closed, which refreshes the window), and the teacher form's "Modifier" with
 // one colour changed (the class list rebuilt, one history step).
@@ -47,6 +47,11 @@ void OuvrirCours(benchmark::State& Etat) {
     MesurerMenu(Etat, "Plagehoraire1", Ouvrir);
 }
 
+// The availability form from the teacher summary's menu, on that teacher.
+void OuvrirDisponibilites(benchmark::State& Etat) {
+    MesurerMenu(Etat, "DisponibilitesProf1", Ouvrir);
+}
+
 // "Modifier" on the teacher shown, the first colour changed at each turn: the class list is
 // rebuilt, every course kept.
 void ModifierProf(benchmark::State& Etat) {
@@ -83,6 +88,7 @@ void ModifierProf(benchmark::State& Etat) {
 
 BENCHMARK(OuvrirProf)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(OuvrirCours)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OuvrirDisponibilites)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ModifierProf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

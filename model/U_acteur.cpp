@@ -89,6 +89,14 @@ bool TActeur::CasesLibres(TJour Jour, TQuart Debut, TQuart Fin) const {
     return true;
 }
 
+TQuart TActeur::FinDePlage(TJour Jour, TQuart Quart) const {
+    const std::string N = LireCase(Jour, Quart);
+    int f = Quart;
+    while (!N.empty() && f < QuartFinGrille && LireCase(Jour, static_cast<TQuart>(f + 1)) == N)
+        ++f;
+    return static_cast<TQuart>(f);
+}
+
 std::uint16_t TActeur::CompterQuarts(const std::string& Nom) const {
     std::uint16_t n = 0;
     for (const auto& Jour : Cases)
@@ -157,6 +165,7 @@ void TActeur::Dessiner(ICanevas& Image) const {
         Image.Texte((d + 1) * (CW + 1) + 2, 25, NomJour(d));
     for (int s = QuartDebutGrille; s < QuartFinGrille; ++s)
         Image.Texte(3, (RH + 1) * (s - 31) + 22, TexteHeure(static_cast<TQuart>(s)));
+    DessinerDispos(Image);
     for (TJour d = 0; d < NombreJours; ++d)
         for (int s = QuartDebutGrille; s <= QuartFinGrille; ++s) {
             const TCase& c = Case(d, static_cast<TQuart>(s));
@@ -168,6 +177,40 @@ void TActeur::Dessiner(ICanevas& Image) const {
             Image.FixerFond(c.Bloc->Couleur());
             Image.Rectangle(L, T, L + c.Bloc->Largeur(), B);
             Image.Texte(L + 1, (T + B) / 2, c.Contenu);
+        }
+    Image.FixerFond(Blanc);
+}
+
+namespace {
+
+// Lines x + y = constant every Pas pixels, clipped to the rectangle.
+void Hachurer(ICanevas& Image, int Gauche, int Haut, int Droite, int Bas, int Pas) {
+    for (int c = Gauche + Haut + Pas; c < Droite + Bas; c += Pas) {
+        const int x1 = std::max(Gauche, c - Bas);
+        const int x2 = std::min(Droite, c - Haut);
+        Image.Ligne(x1, c - x1, x2, c - x2);
+    }
+}
+
+} // namespace
+
+// Under the blocks: interdit cells grey and densely hatched, à éviter ones sparsely.
+void TActeur::DessinerDispos(ICanevas& Image) const {
+    if (DispoVide())
+        return;
+    constexpr int CW = TGrilleVue::LargeurColonne;
+    constexpr int RH = TGrilleVue::HauteurLigne;
+    Image.FixerFond(GrisInterdit);
+    for (TJour d = 0; d < NombreJours; ++d)
+        for (int s = QuartDebutGrille; s < QuartFinGrille; ++s) {
+            const TDispo Etat = Dispo(d, static_cast<TQuart>(s));
+            if (Etat == TDispo::Libre)
+                continue;
+            const int L = (d + 1) * (CW + 1) + 1;
+            const int T = (RH + 1) * (s - 31) + 21;
+            if (Etat == TDispo::Interdit)
+                Image.Rectangle(L, T, L + CW, T + RH);
+            Hachurer(Image, L, T, L + CW - 1, T + RH - 1, Etat == TDispo::Interdit ? 4 : 9);
         }
     Image.FixerFond(Blanc);
 }

@@ -38,6 +38,11 @@ public:
     TDispo Dispo(TJour Jour, TQuart Quart) const { return Dispos.Lire(Jour, Quart); }
     void FixerDispo(TJour Jour, TQuart Quart, TDispo Etat) { Dispos.Fixer(Jour, Quart, Etat); }
     bool DispoVide() const { return Dispos.Vide(); }
+    bool CouvreInterdit(TJour Jour, TQuart Debut, TQuart Fin) const {
+        return Dispos.Couvre(Jour, Debut, Fin);
+    }
+    // The last slot of the run that holds (Jour, Quart).
+    TQuart FinDePlage(TJour Jour, TQuart Quart) const;
     const TGrilleDispo& Disponibilites() const { return Dispos; }
     void FixerDisponibilites(const TGrilleDispo& Grille) { Dispos = Grille; }
 
@@ -57,6 +62,7 @@ protected:
     void CreerBloc(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom, TPanneau& Panneau,
                    TCouleur Couleur);
     void DessinerTitre(ICanevas& Image, const std::string& Titre) const;
+    void DessinerDispos(ICanevas& Image) const;
     // Places a run of a partner listed in Liste, with its block in the partner's colour;
     // a partner missing from the list is reported and nothing is placed.
     void PlacerPartenaire(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom,

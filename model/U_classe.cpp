@@ -87,6 +87,22 @@ void TClasse::Verrouiller(TJour Jour, TQuart Debut, bool Verrou) {
         Case(Jour, Debut).Verrou = Verrou;
 }
 
+bool TClasse::EnConflit(TJour Jour, TQuart Debut) const {
+    if (!DebutDePlage(Jour, Debut))
+        return false;
+    const TQuart Fin = FinDePlage(Jour, Debut);
+    const TProf* Prof = ProfExistant(LireCase(Jour, Debut));
+    return CouvreInterdit(Jour, Debut, Fin) || (Prof && Prof->CouvreInterdit(Jour, Debut, Fin));
+}
+
+std::size_t TClasse::CoursEnConflit() const {
+    std::size_t n = 0;
+    for (TJour d = 0; d < NombreJours; ++d)
+        for (int q = QuartDebutGrille; q < QuartFinGrille; ++q)
+            n += EnConflit(d, static_cast<TQuart>(q));
+    return n;
+}
+
 void TClasse::PlacerPlage(TJour Jour, TQuart Debut, TQuart Fin, const std::string& Nom) {
     PlacerPartenaire(Jour, Debut, Fin, Nom, *Serie->Heures, PanneauClasse);
 }

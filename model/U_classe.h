@@ -23,6 +23,10 @@ public:
     // Locking a cell that starts no run does nothing; removing the run drops its lock.
     bool Verrouillee(TJour Jour, TQuart Debut) const;
     void Verrouiller(TJour Jour, TQuart Debut, bool Verrou);
+    // The course starting there covers an interdit cell of the class or of its teacher (the
+    // cell became interdit after the course was placed).
+    bool EnConflit(TJour Jour, TQuart Debut) const;
+    std::size_t CoursEnConflit() const;
 
     TSerie* Serie = nullptr;
     std::unique_ptr<TLesProfMatieres> Matieres;

@@ -1,11 +1,14 @@
 #pragma once
 // When a class or a teacher may have courses: free, better avoided, or never.
+#include "model/U_canevas.h"
 #include "model/U_types.h"
 
 #include <array>
 #include <cstdint>
 
 enum class TDispo : std::uint8_t { Libre, AEviter, Interdit };
+
+constexpr TCouleur GrisInterdit = 0xC8C8C8; // the fill of interdit cells, on screen and paper
 
 // One state per day and slot 32..79 (slot 80 never holds a course, so it has none).
 class TGrilleDispo {

@@ -159,4 +159,25 @@ TEST_F(Blocs, PictureOfAnEmptyTeacherWeekHoldsOnlyTheFrame) {
     EXPECT_TRUE(Image.Filtrer("rectangle").empty());
     EXPECT_EQ(Image.Filtrer("texte").size(), 6u + 48u + 1u);
     EXPECT_NE(Image.TexteEcrit("Emploi du temps de : P2 , professeur de : Francais"), nullptr);
+
+    // Interdit cells grey and hatched, à éviter ones hatched, every stroke inside its cell.
+    LesProfs->Trouver("P2")->FixerDispo(1, 40, TDispo::Interdit);
+    LesProfs->Trouver("P2")->FixerDispo(2, 50, TDispo::AEviter);
+    TCanevasEnregistreur Dispos;
+    LesProfs->Trouver("P2")->Dessiner(Dispos);
+    const auto Gris = Dispos.Filtrer("rectangle");
+    ASSERT_EQ(Gris.size(), 1u);
+    EXPECT_EQ(std::vector<int>({Gris[0].a, Gris[0].b, Gris[0].c, Gris[0].d, int(Gris[0].Fond)}),
+              std::vector<int>({79, 192, 117, 210, int(GrisInterdit)}));
+    const auto Traits = Dispos.Filtrer("ligne");
+    ASSERT_GT(Traits.size(), 58u + 10u);
+    for (std::size_t i = 58; i < Traits.size(); ++i) {
+        const TTrace& t = Traits[i];
+        const auto Dans = [&t](int g, int h) {
+            return std::min(t.a, t.c) >= g && std::max(t.a, t.c) <= g + 37 &&
+                   std::min(t.b, t.d) >= h && std::max(t.b, t.d) <= h + 18;
+        };
+        EXPECT_TRUE(Dans(79, 192) || Dans(118, 382))
+            << t.a << "," << t.b << " " << t.c << "," << t.d;
+    }
 }

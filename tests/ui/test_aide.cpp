@@ -80,6 +80,7 @@ TEST_F(Aide, EveryTopicOpensThePageNamedAfterItAndAnyOtherNumberTheWelcomePage) 
         {26, "Modifier une durée"},
         {27, "Les options"},
         {28, "Le choix d'une classe"},
+        {29, "Les disponibilités et les cours verrouillés"},
         {50, "L'assistant de création"},
         {0, Bienvenue},
         {21, Bienvenue},

@@ -234,6 +234,30 @@ TEST_F(CommandesTest, RemoveWithoutAShownActorRemovesNothing) {
     EXPECT_EQ(Plages(*P1(), "C1"), "0:40-43");
 }
 
+// A locked course refuses, with a beep, every command that would move, remove or resize it,
+// from either view; each lock and unlock is one history step.
+TEST_F(CommandesTest, ALockedCourseStaysUntilUnlocked) {
+    MenuSur("MCC1Lundi40Maths", "Verrouiller1");
+    EXPECT_TRUE(C1()->Verrouillee(0, 40));
+    MenuSur("MPP1040C1");
+    EXPECT_EQ(Table->findChild<QAction*>(QStringLiteral("Verrouiller1"))->text(),
+              QStringLiteral("Dé&verrouiller"));
+    for (const char* Id : {"MCC1Lundi40Maths", "MPP1040C1"}) {
+        for (const char* Entree : {"Supprimer1", "Modifierduree1", "Deplacer1"})
+            MenuSur(Id, Entree);
+        Appuyer(Bloc(Id), QPoint(19, 10));
+        Relacher(Bloc(Id), QPoint(19, 10));
+    }
+    EXPECT_EQ(Messages.Bips, 8);
+    EXPECT_EQ(Plages(*C1(), "Maths"), "0:40-43");
+    EXPECT_EQ(Plages(*P1(), "C1"), "0:40-43");
+    EXPECT_EQ(EtapesMemorisees(), Avant + 1);
+    MenuSur("MPP1040C1", "Verrouiller1");
+    MenuSur("MCC1Lundi40Maths", "Supprimer1");
+    EXPECT_EQ(Plages(*C1(), "Maths"), "");
+    EXPECT_EQ(EtapesMemorisees(), Avant + 3);
+}
+
 TEST_F(CommandesTest, HelpOpensTheCourseBlockTopic) {
     TAideEnregistreuse Aide;
     MenuSur("MCC1Lundi40Maths", "Aide2");

@@ -306,6 +306,17 @@ TEST(LigneDeCommande, PlacerWritesThePlacedFileAndSaysHowMuchIsPlaced) {
     ASSERT_TRUE(Attendu.open(QIODevice::ReadOnly));
     EXPECT_EQ(Place.readAll(), Attendu.readAll());
 
+    // Constraints travel through: the section comes out as it went in.
+    const TSortie c = Lancer(
+        {QStringLiteral("--placer"), QStringLiteral(HORALO_TEST_DATA "/contraintes.edt"), Sortie});
+    ASSERT_EQ(c.Statut, 0) << c.Erreurs.toStdString();
+    QFile Contraintes(QStringLiteral(HORALO_TEST_DATA "/contraintes.edt"));
+    Place.close();
+    ASSERT_TRUE(Place.open(QIODevice::ReadOnly) && Contraintes.open(QIODevice::ReadOnly));
+    const QByteArray Tout = Contraintes.readAll();
+    ASSERT_GT(Tout.indexOf("Contraintes\r\n"), 0);
+    EXPECT_TRUE(Place.readAll().endsWith(Tout.mid(Tout.indexOf("Contraintes\r\n"))));
+
     EXPECT_EQ(Lancer({QStringLiteral("--placer"), Sortie}).Statut, 2); // an argument short
     const TSortie Aide = Lancer({QStringLiteral("--help")});
     EXPECT_EQ(Aide.Statut, 0);

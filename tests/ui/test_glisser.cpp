@@ -180,6 +180,23 @@ TEST_F(GlisserTest, NextToAnotherCourseIsRefused) {
     EXPECT_EQ(Plages(*C1(), "Maths"), "1:35-38");
 }
 
+// An interdit cell is not a course: the held course may start right after it.
+TEST_F(GlisserTest, InterditCellsAreNeitherTintedNorAccepted) {
+    C1()->FixerDispo(1, 38, TDispo::Interdit);
+    P1()->FixerDispo(2, 45, TDispo::Interdit);
+    Appuyer(Maths(), QPoint(19, 10));
+    const TPlacesPossibles& Places = Table->PlacesPossibles();
+    EXPECT_EQ(
+        (std::vector<bool>{Places.Possible(1, 35), Places.Possible(1, 38), Places.Possible(1, 39),
+                           Places.Possible(2, 42), Places.Possible(2, 41), Places.Possible(2, 46)}),
+        (std::vector<bool>{false, false, true, false, true, true}));
+    Bouger(Grille(), DansCellule(1, 36));
+    EXPECT_EQ(Table->BlocJumeau->Tag, -1);
+    Bouger(Grille(), DansCellule(1, 39));
+    Relacher(Grille(), DansCellule(1, 39));
+    EXPECT_EQ(Plages(*C1(), "Maths"), "1:39-42");
+}
+
 TEST_F(GlisserTest, ACourseMayNotRunPastTheEndOfTheDay) {
     Placer("C1", "Francais", 0, 70, 77); // two hours, 17h30-19h30
     SBClasse()->setValue(607);

@@ -11,6 +11,8 @@ using Textes = std::vector<std::string>;
 
 const char* const PasEnsemble = "Ce professeur et cette classe n'ont pas de cours ensemble";
 const char* const PasLibre = "Cette plage horaire n'est pas disponible pour affecter cet cours";
+const char* const InterditClasse = "Cette plage horaire est interdite pour la classe C1";
+const char* const InterditProf = "Cette plage horaire est interdite pour le professeur P1";
 
 // Besides FenetreTest's school: C3 of S2, a series without Maths; P3, who teaches Maths to
 // nobody, named C4's Maths teacher all the same (so C4 gives P3 no volume). C1 has French on
@@ -101,7 +103,15 @@ TEST_F(CoursTest, PlacerChecksInOrderAndPlacesOnlyFreeRuns) {
         {"the same course again", "P1", "C1", "Lundi", 45, 4, PasLibre, "0:45-48"},
         {"past 19h45", "P1", "C1", "Samedi", 79, 2, PasLibre, "0:45-48"},
         {"the last quarter-hour", "P1", "C1", "Samedi", 79, 1, nullptr, "0:45-48 5:79-79"},
+        {"over the class's interdit cells", "P1", "C1", "Mercredi", 46, 4, InterditClasse,
+         "0:45-48 5:79-79"},
+        {"over the teacher's", "P1", "C1", "Jeudi", 38, 4, InterditProf, "0:45-48 5:79-79"},
+        {"right before interdit cells", "P1", "C1", "Mercredi", 44, 4, nullptr,
+         "0:45-48 2:44-47 5:79-79"},
     };
+    for (int q = 48; q < 56; ++q)
+        C1()->FixerDispo(2, static_cast<TQuart>(q), TDispo::Interdit);
+    P1()->FixerDispo(3, 40, TDispo::Interdit);
     for (const Cas& c : Tableau) {
         Messages.Montres.clear();
         const int Etapes = EtapesMemorisees();

@@ -89,6 +89,17 @@ void TF_cours::Placer() {
     const int Debut = HeureTexte(VersAnsi(ui->E_debut->text()));
     const int Fin = Debut + HeureTexte(VersAnsi(ui->E_duree->text())) - 1;
     // A run past 19h45 would leave the grid: refused like any run that is not free.
+    if (TActeur::PlageDansGrille(Jour, Debut, Fin)) {
+        const auto d = static_cast<TQuart>(Debut);
+        const auto f = static_cast<TQuart>(Fin);
+        for (const auto& [Acteur, Qui] :
+             {std::pair<const TActeur*, std::string>(Classe, Ansi("la classe ") + Classe->Nom),
+              std::pair<const TActeur*, std::string>(Prof, Ansi("le professeur ") + Prof->Nom)})
+            if (Acteur->CouvreInterdit(Jour, d, f)) {
+                Messages().Message(Ansi("Cette plage horaire est interdite pour ") + Qui);
+                return;
+            }
+    }
     if (!TActeur::PlageDansGrille(Jour, Debut, Fin) ||
         !Classe->PlageLibre(Matiere, Jour, static_cast<TQuart>(Debut), static_cast<TQuart>(Fin)) ||
         !Prof->PlageLibre(Classe->Nom, Jour, static_cast<TQuart>(Debut),

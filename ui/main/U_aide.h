@@ -26,6 +26,7 @@ constexpr int PlacementCours = 25;
 constexpr int Duree = 26;
 constexpr int Options = 27;
 constexpr int ChoixClasse = 28;
+constexpr int Disponibilites = 29;
 constexpr int BlocCours = 30;
 constexpr int Assistant = 50;
 } // namespace Rubrique

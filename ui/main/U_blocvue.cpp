@@ -46,6 +46,19 @@ private:
     QPointer<TBlocVue> Vue;
 };
 
+// A small padlock, 7 x 9 pixels, its top-left corner at Coin.
+void DessinerCadenas(QPainter& Peintre, QPoint Coin) {
+    Peintre.setRenderHint(QPainter::Antialiasing);
+    Peintre.setPen(QPen(Qt::black, 1.2));
+    Peintre.setBrush(Qt::NoBrush);
+    Peintre.drawArc(QRectF(Coin.x() + 1.5, Coin.y(), 4, 6), 0, 180 * 16);
+    Peintre.drawLine(QPointF(Coin.x() + 1.5, Coin.y() + 3), QPointF(Coin.x() + 1.5, Coin.y() + 4));
+    Peintre.drawLine(QPointF(Coin.x() + 5.5, Coin.y() + 3), QPointF(Coin.x() + 5.5, Coin.y() + 4));
+    Peintre.setPen(Qt::NoPen);
+    Peintre.setBrush(QColor(90, 70, 20));
+    Peintre.drawRect(QRectF(Coin.x(), Coin.y() + 4, 7, 5));
+}
+
 } // namespace
 
 TBlocVue::TBlocVue(TBloc& Bloc, QWidget& Panneau, TFTable& Table)
@@ -95,6 +108,16 @@ void TBlocVue::paintEvent(QPaintEvent*) {
         Peintre.drawText(QRect(0, y, width(), Hauteur), Cadrage | Qt::AlignTop, Texte);
         y += Hauteur;
     }
+    // A held block stands nowhere yet: the grids' state under it is not its own.
+    if (FBloc == Table.BlocPris.get() || FBloc == Table.BlocJumeau.get())
+        return;
+    if (Table.CoursEnConflit(*FBloc)) {
+        Peintre.setPen(QPen(QColor(210, 0, 0), 2));
+        Peintre.setBrush(Qt::NoBrush);
+        Peintre.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+    if (Table.CoursVerrouille(*FBloc))
+        DessinerCadenas(Peintre, QPoint(width() - 9, 2));
 }
 
 void TBlocVue::mousePressEvent(QMouseEvent* Evenement) {

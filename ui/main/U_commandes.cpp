@@ -35,6 +35,8 @@ const std::string& ErreurDuree() {
 bool AllongementPossible(const TActeur& Acteur, const std::string& Nom, TJour Jour, int Debut,
                          int Actuelle, int Voulue, bool CoteClasse) {
     const int Premier = Debut + Actuelle; // first slot gained
+    if (Acteur.CouvreInterdit(Jour, static_cast<TQuart>(Premier), static_cast<TQuart>(Premier)))
+        return false;
     if (Voulue - Actuelle == 1)
         return Acteur.CaseLibre(Jour, static_cast<TQuart>(Premier + 1));
     return Acteur.PlageLibre(Nom, Jour, static_cast<TQuart>(Premier + 1),
@@ -77,6 +79,7 @@ void TFTable::ConstruireMenus() {
         {ui->Optimise1, &TFTable::Optimise1Click},
         {ui->Ameliorer1, &TFTable::Ameliorer1Click},
         {ui->Plagehoraire1, &TFTable::Plagehoraire1Click},
+        {ui->Disponibilites1, &TFTable::Disponibilites1Click},
         {ui->Options1, &TFTable::Options1Click},
         {ui->Utiliserlaide1, &TFTable::Utiliserlaide1Click},
         {ui->Index1, &TFTable::Index1Click},
@@ -106,6 +109,7 @@ void TFTable::ConstruireMenus() {
     PPMCours->addSeparator();
     Entree(PPMCours, "Modifierduree1", QStringLiteral("&Modifier durée"),
            &TFTable::Modifierduree1Click);
+    Entree(PPMCours, "Verrouiller1", QStringLiteral("&Verrouiller"), &TFTable::Verrouiller1Click);
     PPMCours->addSeparator();
     Entree(PPMCours, "Aide2", QStringLiteral("&Aide"), &TFTable::Aide2Click);
 
@@ -113,10 +117,14 @@ void TFTable::ConstruireMenus() {
     PPMSerie->setObjectName(QStringLiteral("PPMSerie"));
     Entree(PPMSerie, "ModifierHeuresSerie1", QStringLiteral("&Modifier heures de cours"),
            &TFTable::ModifierHeuresSerie1Click);
+    Entree(PPMSerie, "DisponibilitesClasse1", QStringLiteral("&Disponibilités..."),
+           &TFTable::Disponibilites1Click);
     PPMProf = new QMenu(this);
     PPMProf->setObjectName(QStringLiteral("PPMProf"));
     Entree(PPMProf, "ModifierheuresProf1", QStringLiteral("&Modifier heures de cours"),
            &TFTable::ModifierheuresProf1Click);
+    Entree(PPMProf, "DisponibilitesProf1", QStringLiteral("&Disponibilités..."),
+           &TFTable::DisponibilitesProf1Click);
     connect(ui->SGens, &QWidget::customContextMenuRequested, this,
             [this](QPoint Point) { PPMSerie->popup(ui->SGens->viewport()->mapToGlobal(Point)); });
     connect(ui->SGcours, &QWidget::customContextMenuRequested, this,
@@ -129,6 +137,8 @@ void TFTable::OuvrirPPMCours(TBlocVue& Bloc, QPoint PositionGlobale) {
     if (Glisseur->Actif())
         return;
     BlocMenu = &Bloc;
+    if (Bloc.Bloc())
+        NommerVerrou(*Bloc.Bloc());
     PPMCours->popup(PositionGlobale);
 }
 
@@ -143,7 +153,7 @@ void TFTable::Dupliquer1Click() {
 }
 
 void TFTable::Supprimer1Click() {
-    if (!BlocMenu || !BlocMenu->Bloc())
+    if (!BlocMenu || !BlocMenu->Bloc() || RefuserVerrouille(*BlocMenu->Bloc()))
         return;
     SupprimerCours(*BlocMenu->Bloc());
     RafraichirVues();
@@ -179,7 +189,7 @@ void TFTable::SupprimerCours(const TBloc& Bloc) {
 }
 
 void TFTable::Modifierduree1Click() {
-    if (!BlocMenu || !BlocMenu->Bloc())
+    if (!BlocMenu || !BlocMenu->Bloc() || RefuserVerrouille(*BlocMenu->Bloc()))
         return;
     const TBloc& Bloc = *BlocMenu->Bloc();
     const int s = QuartsDeHauteur(Bloc.Hauteur());

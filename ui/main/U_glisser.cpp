@@ -237,6 +237,10 @@ void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
     // Nothing is taken unless both grids hold this very course.
     if (Proprietaire.BlocDe(d, s) != Bloc || !MemeCours(*Classe, *Prof, d, s))
         return;
+    if (!Copie && Classe->Verrouillee(d, s)) { // a locked course stays; a copy may go
+        Messages().Bip();
+        return;
+    }
     TBloc* Jumeau = Partenaire.BlocDe(d, s);
     JourPris = d;
     DebutPris = s;

@@ -2,6 +2,7 @@
 
 #include "model/U_classe.h"
 #include "model/U_prof.h"
+#include "ui/main/U_canevasqt.h"
 
 #include <QPainter>
 
@@ -24,8 +25,26 @@ void TPlacesPossibles::Calculer(const TClasse& Classe, const TProf& Prof, int Du
 void TDelegueTeinte::paint(QPainter* Peintre, const QStyleOptionViewItem& Option,
                            const QModelIndex& Index) const {
     // Column 0 holds the times; column d + 1 is day d, row r slot 32 + r.
-    if (Index.column() > 0 && Places.Possible(static_cast<TJour>(Index.column() - 1),
-                                              static_cast<TQuart>(QuartDebutGrille + Index.row())))
+    const auto Jour = static_cast<TJour>(Index.column() - 1);
+    const auto Quart = static_cast<TQuart>(QuartDebutGrille + Index.row());
+    const TActeur* a = Index.column() > 0 ? Acteur() : nullptr;
+    const TDispo Etat = a ? a->Dispo(Jour, Quart) : TDispo::Libre;
+    if (Etat == TDispo::Interdit)
+        Peintre->fillRect(Option.rect, CouleurQt(GrisInterdit));
+    if (Index.column() > 0 && Places.Possible(Jour, Quart))
         Peintre->fillRect(Option.rect, Teinte);
+    if (Etat != TDispo::Libre)
+        Hachurer(*Peintre, Option.rect, Etat == TDispo::Interdit);
     QStyledItemDelegate::paint(Peintre, Option, Index);
+}
+
+void Hachurer(QPainter& Peintre, const QRect& Cadre, bool Dense) {
+    Peintre.save();
+    Peintre.setClipRect(Cadre);
+    Peintre.setPen(QPen(Dense ? QColor(90, 90, 90) : QColor(150, 150, 150), 1));
+    const int Pas = Dense ? 4 : 9;
+    for (int c = Pas; c < Cadre.width() + Cadre.height(); c += Pas)
+        Peintre.drawLine(Cadre.left() + c, Cadre.top(), Cadre.left() + c - Cadre.height(),
+                         Cadre.top() + Cadre.height());
+    Peintre.restore();
 }

@@ -7,13 +7,18 @@
 
 #include <array>
 #include <bitset>
+#include <functional>
 
+class TActeur;
 class TClasse;
 class TProf;
 
 // The course of that class and teacher, Duree quarter-hours after its first, fits at
 // (Jour, Debut) in both grids.
 bool PlaceLibre(const TClasse& Classe, const TProf& Prof, TJour Jour, TQuart Debut, int Duree);
+
+// Diagonal lines over a cell: dense for interdit, sparse for à éviter.
+void Hachurer(QPainter& Peintre, const QRect& Cadre, bool Dense);
 
 class TPlacesPossibles {
 public:
@@ -28,11 +33,13 @@ private:
     std::array<std::bitset<QuartFinGrille - QuartDebutGrille>, NombreJours> Cases{};
 };
 
-// Paints the tint of the possible starts under a timetable grid's cells.
+// Paints under a timetable grid's cells the availability of the actor shown (interdit
+// cells grey and densely hatched, à éviter ones sparsely) and the tint of the possible starts.
 class TDelegueTeinte final : public QStyledItemDelegate {
 public:
-    TDelegueTeinte(const TPlacesPossibles& Places, QObject* Parent)
-        : QStyledItemDelegate(Parent), Places(Places) {}
+    TDelegueTeinte(const TPlacesPossibles& Places, std::function<const TActeur*()> Acteur,
+                   QObject* Parent)
+        : QStyledItemDelegate(Parent), Places(Places), Acteur(std::move(Acteur)) {}
     void paint(QPainter* Peintre, const QStyleOptionViewItem& Option,
                const QModelIndex& Index) const override;
 
@@ -40,4 +47,5 @@ public:
 
 private:
     const TPlacesPossibles& Places;
+    std::function<const TActeur*()> Acteur;
 };

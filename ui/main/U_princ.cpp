@@ -24,6 +24,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QWheelEvent>
 
 #include <cstdio>
@@ -178,7 +179,14 @@ void TFTable::ConstruireVues() {
 
     for (QTableWidget* Grille : {ui->SGclasse, ui->SGProf}) {
         ConfigurerGrilleHoraire(*Grille);
-        Grille->setItemDelegate(new TDelegueTeinte(Places, Grille));
+        const bool DeClasse = Grille == ui->SGclasse;
+        Grille->setItemDelegate(new TDelegueTeinte(
+            Places,
+            [this, DeClasse]() -> const TActeur* {
+                return DeClasse ? static_cast<const TActeur*>(ClasseDe(*ui->CBclasse))
+                                : ProfDe(*ui->CBprof);
+            },
+            Grille));
         Grille->viewport()->installEventFilter(this);
     }
     for (QWidget* Panneau : {ui->PClasse, ui->PProf})
@@ -197,7 +205,9 @@ void TFTable::ConstruireVues() {
     connect(ui->CBprof, &QComboBox::activated, this,
             [this] { ChangerListe(*ui->CBprof, LegendePProf, &TFTable::CBprofChange); });
 
-    resize(LargeurClient, HauteurClient + menuBar()->sizeHint().height());
+    ConstruireConflits();
+    resize(LargeurClient,
+           HauteurClient + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     setFixedSize(size());
     CentrerSurEcran(this);
 }
@@ -280,6 +290,7 @@ void TFTable::CBclasseChange() {
         RemplirSGens(*Classe);
     }
     LegendePClasse = Nom;
+    ui->SGclasse->viewport()->update(); // the cells show this class's availability
 }
 
 void TFTable::CBprofChange() {
@@ -293,6 +304,7 @@ void TFTable::CBprofChange() {
         RemplirSGcours(*Prof);
     }
     LegendePProf = Nom;
+    ui->SGProf->viewport()->update();
 }
 
 void TFTable::RemplirSGens(TClasse& Classe) {
@@ -332,6 +344,7 @@ void TFTable::RafraichirVues() {
     SelectionnerNom(*ui->CBclasse, Classe);
     CBclasseChange();
     CBprofChange();
+    AfficherConflits();
 }
 
 void TFTable::ViderAffichage() {
@@ -357,6 +370,7 @@ void TFTable::RetablirAffichage(const std::string& Classe, const std::string& Pr
     SelectionnerNom(*ui->CBprof, Prof);
     CBclasseChange();
     CBprofChange();
+    AfficherConflits();
 }
 
 void TFTable::SBClasseChange() {

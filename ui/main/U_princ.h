@@ -96,6 +96,11 @@ public:
     void Supprimer1Click();
     void Modifierduree1Click();
     void Aide2Click();
+    void Verrouiller1Click();
+    // Locked courses cannot move, be removed or change length; a course on a cell that
+    // became interdit stays, framed in red and counted.
+    bool CoursVerrouille(const TBloc& Bloc) const;
+    bool CoursEnConflit(const TBloc& Bloc) const;
     void ModifierHeuresSerie1Click();
     void ModifierheuresProf1Click();
 
@@ -131,6 +136,9 @@ public:
     void Classe1Click();
     void Professeur1Click();
     void Plagehoraire1Click();
+    void Disponibilites1Click();     // on the class shown
+    void DisponibilitesProf1Click(); // on the teacher shown
+    void OuvrirDisponibilites(bool Prof);
     void Options1Click();
 
     std::int32_t DureeChoisie = 0;
@@ -178,6 +186,11 @@ private:
     QPrinter& Imprimante(); // kept from one print or set-up to the next
     void ChangerListe(QComboBox& Liste, const std::string& Legende, void (TFTable::*Change)());
     void SupprimerCours(const TBloc& Bloc);
+    TClasse* ClasseDuCours(const TBloc& Bloc) const;
+    bool RefuserVerrouille(const TBloc& Bloc) const; // beeps when locked
+    void NommerVerrou(const TBloc& Bloc);
+    void ConstruireConflits();
+    void AfficherConflits();
     void ModifierDuree(const TBloc& Bloc);
     // Connects a menu entry to a command whose failures the user is told about.
     void Relier(QAction* Entree, void (TFTable::*Commande)());
