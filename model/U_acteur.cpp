@@ -67,7 +67,8 @@ bool TActeur::PlageLibre(const std::string&, TJour Jour, TQuart Debut, TQuart Fi
         if (!CaseLibre(Jour, static_cast<TQuart>(i)))
             return false;
     // Interdit cells are not courses: the free quarter on each side is not asked of them.
-    return !Dispos.Couvre(Jour, Debut, Fin);
+    // Most grids have no constraint at all: they cost no call.
+    return DispoVide() || !Dispos.Couvre(Jour, Debut, Fin);
 }
 
 std::string TActeur::LireCase(TJour Jour, TQuart Quart) const {

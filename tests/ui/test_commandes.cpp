@@ -271,8 +271,9 @@ TEST_F(CommandesTest, SummaryGridsCarryTheirMenus) {
     QCoreApplication::sendEvent(SGens->viewport(), &Clic);
     EXPECT_TRUE(Table->PPMSerie->isVisible());
     Table->PPMSerie->close();
-    ASSERT_EQ(Table->PPMSerie->actions().size(), 1);
+    ASSERT_EQ(Table->PPMSerie->actions().size(), 2);
     EXPECT_EQ(Table->PPMSerie->actions()[0]->text(), QStringLiteral("&Modifier heures de cours"));
+    EXPECT_EQ(Table->PPMSerie->actions()[1]->text(), QStringLiteral("&Disponibilités..."));
     auto* SGcours = Controle<QTableWidget>(QStringLiteral("SGcours"));
     QContextMenuEvent AutreClic(QContextMenuEvent::Mouse, QPoint(20, 30),
                                 SGcours->viewport()->mapToGlobal(QPoint(20, 30)));

@@ -255,8 +255,9 @@ TEST_F(GlisserTest, RightClickOpensTheCourseMenuAndChangesNothing) {
     QStringList Entrees;
     for (QAction* Entree : Table->PPMCours->actions())
         Entrees << (Entree->isSeparator() ? QStringLiteral("-") : Entree->text());
-    EXPECT_EQ(Entrees.join(QLatin1Char('|')),
-              QStringLiteral("&Déplacer|&Dupliquer|&Supprimer|-|&Modifier durée|-|&Aide"));
+    EXPECT_EQ(
+        Entrees.join(QLatin1Char('|')),
+        QStringLiteral("&Déplacer|&Dupliquer|&Supprimer|-|&Modifier durée|&Verrouiller|-|&Aide"));
 }
 
 TEST_F(GlisserTest, MenuMoveFollowsThePointerUntilTheNextClick) {
