@@ -12,7 +12,7 @@ QString Evolution(const TMesures& Avant, const TMesures& Apres) {
         {"évités", &TMesures::Evites},     {"conflits", &TMesures::Conflits}};
     QStringList Textes;
     for (const auto& [Nom, Champ] : Mesures)
-        Textes << QStringLiteral("%1 %2 → %3")
+        Textes << QStringLiteral("%1 de %2 à %3")
                       .arg(QString::fromUtf8(Nom), NombreFrancais(Avant.*Champ),
                            NombreFrancais(Apres.*Champ));
     return Textes.join(QStringLiteral(", "));
