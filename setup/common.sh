@@ -7,6 +7,7 @@ HORALO_PACKAGES=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-qpa-plugins
     libgl-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth poppler-utils fonts-dejavu-core fonts-urw-base35 qt6-translations-l10n
+    python3-icalendar python3-html5lib
 )
 
 horalo_as_root() {

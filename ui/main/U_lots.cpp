@@ -9,6 +9,7 @@
 #include "scheduling/U_optimiseur.h"
 #include "storage/U_fichier.h"
 #include "ui/main/U_impression.h"
+#include "ui/main/U_lotsechanges.h"
 #include "ui/main/U_lotsqualite.h"
 
 #include <QDir>
@@ -179,6 +180,7 @@ int Placer(const QString& Entree, const QString& Sortie, const std::function<QSt
 int Erreur(const char* Texte) {
     std::fputs(Texte, stderr);
     std::fputs(Usage, stderr);
+    std::fputs(UsageEchanges, stderr);
     return 2;
 }
 
@@ -197,7 +199,8 @@ bool EstTravailEnLot(int argc, char** argv) {
         return false;
     const std::string Premier = argv[1];
     return Premier == "--pdf" || Premier == "--placer" || Premier == "--optimiser" ||
-           Premier == "--help" || EstTravailQualite(Premier);
+           Premier == "--help" || EstTravailQualite(Premier) ||
+           EstEchangeEnLot(QString::fromLocal8Bit(Premier));
 }
 
 QString NombreFrancais(long Nombre) {
@@ -218,7 +221,12 @@ int TravailEnLot(const QStringList& Arguments) {
     const QString Commande = Arguments.value(0);
     if (Commande == QStringLiteral("--help")) {
         std::fputs(Usage, stdout);
+        std::fputs(UsageEchanges, stdout);
         return 0;
+    }
+    if (EstEchangeEnLot(Commande)) {
+        TSession Session;
+        return EchangeEnLot(Arguments, &TSession::Lire);
     }
     if (Commande == QStringLiteral("--pdf"))
         return Arguments.size() == 3 ? Pdf(Arguments[1], Arguments[2])
