@@ -20,10 +20,11 @@ TCouleur CouleurParDefaut(std::size_t Rang) {
     return Palette[Rang % std::size(Palette)];
 }
 
-void AjouterService(const TService& s, std::vector<std::string>& Matieres) {
+// False when a collection is full: the service is then left out.
+bool AjouterService(const TService& s, std::vector<std::string>& Matieres) {
     TSerie* Serie = LesSeries->Trouver(s.Serie);
-    if (!Serie)
-        Serie = LesSeries->AjouterSerie(s.Serie);
+    if (!Serie && !(Serie = LesSeries->AjouterSerie(s.Serie)))
+        return false;
     if (!Serie->Heures->Existe(s.Matiere)) {
         Serie->FixerVolume(s.Matiere, s.Volume);
         const auto Rang = std::find(Matieres.begin(), Matieres.end(), s.Matiere) - Matieres.begin();
@@ -32,17 +33,18 @@ void AjouterService(const TService& s, std::vector<std::string>& Matieres) {
         Serie->Heures->Trouver(s.Matiere)->Couleur = CouleurParDefaut(Rang);
     }
     TClasse* Classe = LesClasses->Trouver(s.Classe);
-    if (!Classe)
-        Classe = LesClasses->AjouterClasse(s.Classe, s.Serie);
+    if (!Classe && !(Classe = LesClasses->AjouterClasse(s.Classe, s.Serie)))
+        return false;
     if (s.Prof.empty())
-        return;
+        return true;
     TProf* Prof = LesProfs->Trouver(s.Prof);
-    if (!Prof)
-        Prof = LesProfs->AjouterProf(s.Prof, s.Matiere);
+    if (!Prof && !(Prof = LesProfs->AjouterProf(s.Prof, s.Matiere)))
+        return false;
     Classe->AssocierProf(s.Matiere, s.Prof);
     Prof->FixerVolumeClasse(s.Classe, Serie->VolumeDe(s.Matiere));
-    Prof->Heures->Trouver(s.Classe)->Couleur =
-        CouleurParDefaut(static_cast<std::size_t>(LesClasses->Indice(s.Classe)));
+    if (THeures* Entree = Prof->Heures->Trouver(s.Classe))
+        Entree->Couleur = CouleurParDefaut(static_cast<std::size_t>(LesClasses->Indice(s.Classe)));
+    return true;
 }
 
 void PlacerFixe(const TCoursFixe& f, TRapport& Rapport) {
@@ -90,7 +92,14 @@ std::vector<std::string> TRapport::Cas() const {
 void ConstruireEcole(TEcoleImportee& Ecole) {
     std::vector<std::string> Matieres;
     for (const TService& s : Ecole.Services)
-        AjouterService(s, Matieres);
+        if (!AjouterService(s, Matieres)) {
+            Ecole.Rapport.Signaler(Utf8(s.Matiere) + " de " + Utf8(s.Classe) +
+                                   " : trop de séries, de classes ou de professeurs (32767 au "
+                                   "plus) ; non importée.");
+            Ecole.Rapport.Importees -= s.Activites;
+            Ecole.Rapport.NonImportees += s.Activites;
+            Ecole.Rapport.QuartsNonImportes += s.Volume;
+        }
     for (const TCoursFixe& f : Ecole.Fixes)
         PlacerFixe(f, Ecole.Rapport);
     Ecole.Rapport.Quarts = 0;

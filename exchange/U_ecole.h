@@ -19,6 +19,7 @@ public:
 struct TService {
     std::string Classe, Serie, Matiere, Prof; // Prof empty: the subject has no teacher yet
     std::uint16_t Volume = 0;                 // quarter-hours a week
+    long Activites = 1;                       // the input's activities (or lines) it gathers
 };
 
 // A course placed at a fixed time.

@@ -42,6 +42,7 @@ struct TPlace {
 struct TMatiereClasse {
     std::string Prof; // UTF-8
     long Volume = 0;
+    long Activites = 0;
 };
 
 std::string Compte(long Nombre, const std::string& Nom) {
@@ -278,6 +279,7 @@ private:
             }
             s->Prof = a.Profs[0];
             s->Volume += Quarts;
+            ++s->Activites;
             Places[a.Id] = {Classe, a.Matiere, Quarts};
             ++Ecole.Rapport.Importees;
         }
@@ -335,6 +337,7 @@ private:
                 NomImporte(Profs.at(s.Prof + '\n' + Matiere), Service.Prof);
                 Service.Serie = Serie->second;
                 Service.Volume = static_cast<std::uint16_t>(s.Volume);
+                Service.Activites = s.Activites;
                 Ecole.Services.push_back(std::move(Service));
             }
         }

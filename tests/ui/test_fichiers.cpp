@@ -320,7 +320,8 @@ TEST(LigneDeCommande, PlacerWritesThePlacedFileAndSaysHowMuchIsPlaced) {
     EXPECT_EQ(Lancer({QStringLiteral("--placer"), Sortie}).Statut, 2); // an argument short
     const TSortie Aide = Lancer({QStringLiteral("--help")});
     EXPECT_EQ(Aide.Statut, 0);
-    for (const char* Mot : {"--pdf", "--placer", "--optimiser", "--qualite"})
+    for (const char* Mot :
+         {"--pdf", "--placer", "--optimiser", "--qualite", "--importer", "--publier"})
         EXPECT_TRUE(Aide.Sortie.contains(QLatin1String(Mot))) << Mot;
 }
 

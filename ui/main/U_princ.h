@@ -30,6 +30,7 @@ class TF_apropos;
 class TFabriqueBlocsQt;
 class TGlisseur;
 class TProf;
+struct TReglagesFet;
 
 namespace Ui {
 class TFTable;
@@ -110,6 +111,9 @@ public:
     void Enregistrer1Click();
     void Enregistrersous1Click();
     void DialogFolderChange(const QString& Dossier);
+    void ImporterCsv1Click();
+    void ImporterFet1Click();
+    void Publier1Click();
     void Imprimer1Click();
     void Configurationdelimpression1Click();
     void Quitter1Click();
@@ -183,6 +187,8 @@ private:
     // Asks to save a modified timetable; false when it must stay (Abort, or a save that did
     // not happen).
     bool PeutRemplacer();
+    // Reads a school to import, then replaces the timetable with it and shows the report.
+    void Importer(const QString& Chemin, const TReglagesFet& Reglages);
     QPrinter& Imprimante(); // kept from one print or set-up to the next
     void ChangerListe(QComboBox& Liste, const std::string& Legende, void (TFTable::*Change)());
     void SupprimerCours(const TBloc& Bloc);

@@ -1,0 +1,189 @@
+// Importing a school and publishing its timetables, from the menu and the command line.
+#include "tests/ui/FenetreDeTest.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString Donnee(const char* Nom) {
+    return QStringLiteral(HORALO_TEST_DATA "/") + QLatin1String(Nom);
+}
+
+class EchangesTest : public FenetreTest {
+protected:
+    void SetUp() override {
+        Ouvrir();
+        ConstruireEcole();
+        Sauveur->Memoriser();
+        // The forms answer as a user would: a path typed and Enter, the period typed, OK.
+        Dialogues.Modal = [this](QDialog& Forme) {
+            if (auto* Fichier = qobject_cast<QFileDialog*>(&Forme)) {
+                Forme.show();
+                auto* Nom = Fichier->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                QTest::keyClicks(Nom, Chemin);
+                QTest::keyClick(Nom, Qt::Key_Return);
+            } else if (auto* Periode = Forme.findChild<QSpinBox*>(QStringLiteral("SE_periode"))) {
+                Periode->selectAll();
+                QTest::keyClicks(Periode, QStringLiteral("45"));
+                QTest::mouseClick(
+                    Forme.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                    Qt::LeftButton);
+            } else {
+                Rapport =
+                    Forme.findChild<QLabel*>(QStringLiteral("L_bilan"))->text() + u'\n' +
+                    Forme.findChild<QPlainTextEdit*>(QStringLiteral("M_rapport"))->toPlainText();
+                Forme.accept();
+            }
+            return Forme.result();
+        };
+    }
+    void Menu(const char* Entree) { Controle<QAction>(QLatin1String(Entree))->trigger(); }
+
+    QString Chemin;
+    QString Rapport;
+    QTemporaryDir Dossier;
+};
+
+// The import replaces the timetable only after the save prompt, as a new modified one; a
+// file refused whole changes nothing and asks nothing.
+TEST_F(EchangesTest, LImportOuvreUnNouvelEmploiDuTempsApresLaQuestion) {
+    const struct {
+        const char* Nom;
+        const char* Entree;
+        const char* Fichier;
+        TReponse Reponse;
+        int Classes;         // afterwards
+        const char* Rapport; // its start; empty: none shown
+    } Cas[] = {
+        {"CSV", "ImporterCsv1", "services.csv", TReponse::Non, 3,
+         "Importé : 5 activités, 96 quarts d'heure ; non importé : 10 activités, 62 quarts "
+         "d'heure.\nligne 5 : la série Seconde"},
+        {"FET en heures de 45 minutes", "ImporterFet1", "ecole.fet", TReponse::Non, 3,
+         "Importé : 7 activités, 54 quarts d'heure"},
+        {"abandon", "ImporterCsv1", "services.csv", TReponse::Abandon, 2, ""},
+        {"refusé", "ImporterFet1", "services.csv", TReponse::Non, 2, ""},
+    };
+    for (const auto& c : Cas) {
+        SCOPED_TRACE(c.Nom);
+        Table->NomFichierEnregistrement = "garde.edt";
+        Messages.Questions.clear();
+        Messages.Reponses = {c.Reponse};
+        Chemin = Donnee(c.Fichier);
+        Rapport.clear();
+        Menu(c.Entree);
+        EXPECT_EQ(LesClasses->Nombre(), c.Classes);
+        EXPECT_TRUE(Rapport.startsWith(QString::fromUtf8(c.Rapport))) << Rapport.toStdString();
+        EXPECT_EQ(Rapport.isEmpty(), !*c.Rapport);
+        EXPECT_EQ(Messages.Questions.size(), std::string(c.Nom) != "refusé");
+        EXPECT_EQ(Table->NomFichierEnregistrement, *c.Rapport ? "Defaut" : "garde.edt");
+        EXPECT_TRUE(Sauveur->Modifie);
+        if (*c.Rapport) { // back to the small school for the next case
+            Sauveur->ViderModele();
+            ConstruireEcole();
+        }
+    }
+    EXPECT_NE(Messages.MontresUtf8().back().find("ce n'est pas un fichier FET lisible"),
+              std::string::npos);
+}
+
+TEST_F(EchangesTest, PublierEcritLeDossierEtLeDit) {
+    Placer("C1", "Maths", 0, 40, 43);
+    Chemin = Dossier.filePath(QStringLiteral("pub"));
+    QDir(Dossier.path()).mkpath(QStringLiteral("pub/.git"));
+    Menu("Publier1");
+    EXPECT_TRUE(QFile::exists(Chemin + QStringLiteral("/classe-C1.html")));
+    EXPECT_TRUE(QFile::exists(Chemin + QStringLiteral("/prof-P1.ics")));
+    EXPECT_EQ(Messages.MontresUtf8().back(), "Les emplois du temps sont publiés dans « " +
+                                                 Chemin.toStdString() + " » : ouvrez index.html.");
+    EXPECT_TRUE(QFile::exists(Chemin + QStringLiteral("/.git")));
+    QFile Autre(Chemin + QStringLiteral("/notes.txt"));
+    ASSERT_TRUE(Autre.open(QIODevice::WriteOnly));
+    Autre.close();
+    Menu("Publier1");
+    EXPECT_NE(Messages.MontresUtf8().back().find("autre chose qu'une publication (« notes.txt »)"),
+              std::string::npos);
+    EXPECT_TRUE(QFile::exists(Chemin + QStringLiteral("/classe-C1.html")));
+}
+
+struct TSortie {
+    int Statut;
+    QString Sortie, Erreurs;
+};
+
+TSortie Lancer(const QStringList& Arguments) {
+    QProcess Horalo;
+    Horalo.start(QStringLiteral(HORALO_PROGRAMME), Arguments);
+    if (!Horalo.waitForFinished(60000))
+        return {-1, {}, {}};
+    return {Horalo.exitCode(), QString::fromUtf8(Horalo.readAllStandardOutput()),
+            QString::fromUtf8(Horalo.readAllStandardError())};
+}
+
+// The report goes to the standard error, the last line alone to the standard output.
+TEST(LigneDeCommandeEchanges, ImporterEtPublierDisentCeQuIlsFont) {
+    QTemporaryDir Dossier;
+    const QString Edt = Dossier.filePath(QStringLiteral("e.edt"));
+    const QString Pub = Dossier.filePath(QStringLiteral("pub"));
+    const struct {
+        QStringList Arguments;
+        int Statut;
+        const char* Sortie;
+        const char* Erreurs; // a part of them
+    } Cas[] = {
+        {{QStringLiteral("--importer"), Donnee("ecole.fet"), Edt, QStringLiteral("--periode"),
+          QStringLiteral("45"), QStringLiteral("--debut"), QStringLiteral("08h30")},
+         0,
+         "Importé : 7 activités, 54 quarts d'heure ; non importé : 9 activités, 33 quarts "
+         "d'heure.\n",
+         "activité 7 (Français) : 2 professeurs ; non importée.\n"},
+        {{QStringLiteral("--publier"), Pub, Edt, QStringLiteral("--du"),
+          QStringLiteral("2026-09-01")},
+         0,
+         "",
+         ""},
+        {{QStringLiteral("--importer"), Donnee("ecole.fet"), Edt, QStringLiteral("--periode"),
+          QStringLiteral("50")},
+         2,
+         "",
+         "--periode attend un nombre de minutes multiple de 15"},
+        {{QStringLiteral("--importer"), Donnee("ecole.fet"), Edt, QStringLiteral("--debut"),
+          QStringLiteral("20h00")},
+         2,
+         "",
+         "--debut attend une heure de la grille"},
+        {{QStringLiteral("--importer"), Donnee("absent.csv"), Edt},
+         1,
+         "",
+         "le fichier ne peut pas être lu"},
+        {{QStringLiteral("--publier"), Pub, Edt, QStringLiteral("--du"),
+          QStringLiteral("2027-01-01"), QStringLiteral("--au"), QStringLiteral("2026-12-31")},
+         2,
+         "",
+         "La période finit avant de commencer."},
+        {{QStringLiteral("--publier"), Pub, Edt, QStringLiteral("--au"), QStringLiteral("demain")},
+         2,
+         "",
+         "Date illisible : « demain » (AAAA-MM-JJ)."},
+    };
+    for (const auto& c : Cas) {
+        SCOPED_TRACE(c.Arguments.join(u' ').toStdString());
+        const TSortie r = Lancer(c.Arguments);
+        EXPECT_EQ(r.Statut, c.Statut) << r.Erreurs.toStdString();
+        EXPECT_EQ(r.Sortie, QString::fromUtf8(c.Sortie));
+        EXPECT_TRUE(r.Erreurs.contains(QString::fromUtf8(c.Erreurs))) << r.Erreurs.toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(Pub + QStringLiteral("/classe-2A.ics")));
+}
+
+} // namespace
