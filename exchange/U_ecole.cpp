@@ -54,6 +54,7 @@ void PlacerFixe(const TCoursFixe& f, TRapport& Rapport) {
         Prof->PlageLibre(Classe->Nom, f.Jour, f.Debut, f.Fin)) {
         Classe->PlacerPlage(f.Jour, f.Debut, f.Fin, f.Matiere);
         Prof->PlacerPlage(f.Jour, f.Debut, f.Fin, Classe->Nom);
+        Classe->Verrouiller(f.Jour, f.Debut, true);
         return;
     }
     Rapport.Signaler(Utf8(f.Classe) + ", " + Utf8(f.Matiere) + " le " + NomJour(f.Jour) + " à " +

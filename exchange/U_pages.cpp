@@ -14,11 +14,13 @@ h1{font-size:1.3em;margin:0.2em 0}
 nav,p{margin:0.3em 0}
 .semaine{overflow-x:auto}
 table{border-collapse:collapse;width:100%;min-width:36em;table-layout:fixed}
-th,td{border:1px solid #999;padding:0 0.2em;font-size:0.8em}
+th,td{border:1px solid #999;padding:0 0.2em;font-size:0.8em;line-height:1.15}
 thead th{background:#eee}
+tbody tr{height:1.15em}
+tbody td{border-top:0;border-bottom:0}
+tr.heure td{border-top:1px solid #ccc}
 th[scope=row]{width:3.5em;vertical-align:top;font-weight:normal;background:#f6f6f6}
-td{height:0.45em}
-td.cours{vertical-align:top;border:1px solid #333;line-height:1.2}
+td.cours{vertical-align:top;border:1px solid #333}
 td.cours a{color:inherit}
 @media print{nav{display:none}.semaine{overflow:visible}table{min-width:0}
 *{-webkit-print-color-adjust:exact;print-color-adjust:exact}}
@@ -76,10 +78,11 @@ std::string Tableau(const std::vector<const TCoursPublie*>& Cours, bool ParClass
         Texte += "<th scope=\"col\">" + NomJour(d) + "</th>";
     Texte += "</tr></thead>\n<tbody>\n";
     for (int s = Haut; s < Bas; ++s) {
-        Texte += "<tr>";
         if (s % 4 == 0)
-            Texte +=
-                "<th scope=\"row\" rowspan=\"4\">" + TexteHeure(static_cast<TQuart>(s)) + "</th>";
+            Texte += "<tr class=\"heure\"><th scope=\"row\" rowspan=\"4\">" +
+                     TexteHeure(static_cast<TQuart>(s)) + "</th>";
+        else
+            Texte += "<tr>";
         for (TJour d = 0; d < NombreJours; ++d)
             if (Depart[d][s])
                 Texte += Bloc(*Depart[d][s], ParClasse, Annuaire);

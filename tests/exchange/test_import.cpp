@@ -24,7 +24,7 @@ protected:
     // The report's cases, then its last line.
     std::vector<std::string> Importer(const QString& Chemin, TReglagesFet Reglages = {}) {
         TEcoleImportee Ecole = LireImport(Chemin, Reglages);
-        ConstruireEcole(Ecole);
+        ::ConstruireEcole(Ecole);
         std::vector<std::string> Lignes = Ecole.Rapport.Cas();
         Lignes.push_back(Ecole.Rapport.Bilan());
         return Lignes;
@@ -82,9 +82,7 @@ TEST_F(ImportTest, SeparateurEncodageEtGuillemetsSontDetectes) {
         const char* Prof;
     } Cas[] = {
         {"windows-1252 et virgules",
-         "classe,serie,matiere,volume,professeur\r\n2nde 1,S\xE9rie,Fran\xE7"
-         "ais,4h00,\"Dupr\xE9, "
-         "Jean\"\r\n",
+         "classe,serie,matiere,volume,professeur\r\n2nde 1,S\xE9rie,M,4h00,\"Dupr\xE9, Jean\"\r\n",
          "2nde 1", "Dupré, Jean"},
         {"UTF-8 avec marque d'ordre",
          "\xEF\xBB\xBF"
@@ -146,8 +144,9 @@ TEST_F(ImportTest, EcoleFetSignaleCeQuiNeSeRepresentePas) {
     EXPECT_EQ(Matieres(*LesSeries->Trouver("Terminale")),
               Ansi("Physique 8 10279161, Français 8 10921716"));
     EXPECT_EQ(Profs("Terminale"), "Physique:Martin (Physique) Français:Roy ");
-    // The two locked starts that fit are placed: two hours each.
+    // The two locked starts that fit are placed and locked: two hours each.
     EXPECT_EQ(LesClasses->Trouver("2A")->LireCase(0, 39), "Maths");
+    EXPECT_TRUE(LesClasses->Trouver("2A")->Verrouillee(1, 40));
     EXPECT_EQ(LesProfs->Trouver("Martin (Maths)")->LireCase(1, 40), "2A");
     EXPECT_EQ(LesProfs->Trouver("Martin (Maths)")->CompterQuarts("2A"), 16);
 }
