@@ -5,7 +5,6 @@
 #include "exchange/U_import.h"
 #include "exchange/U_publication.h"
 #include "model/U_classe.h"
-#include "model/U_messages.h"
 #include "model/U_prof.h"
 #include "model/U_serie.h"
 #include "model/U_texte.h"
@@ -18,18 +17,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-class TMessagesMuets final : public IMessages {
-public:
-    void Erreur(const std::string&) override {}
-    void Message(const std::string&) override {}
-    bool Confirmer(const std::string&) override { return false; }
-    TReponse ConfirmerAvecAbandon(const std::string&) override { return TReponse::Non; }
-    void Bip() override {}
-    void TraiterEvenements() override {}
-};
-
-TMessagesMuets Muet;
 
 void LirePlace() {
     Sauveur->ViderModele();
@@ -92,7 +79,6 @@ BENCHMARK(ImporterCsv)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    InstallerMessages(&Muet);
     Sauveur = new TSauveur;
     Automate = new TAutomate;
     benchmark::Initialize(&argc, argv);
@@ -102,5 +88,4 @@ int main(int argc, char** argv) {
     DetruireGlobal(LesProfs);
     DetruireGlobal(LesSeries);
     DetruireGlobal(Sauveur);
-    InstallerMessages(nullptr);
 }

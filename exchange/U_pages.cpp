@@ -20,7 +20,7 @@ tbody tr{height:1.15em}
 tbody td{border-top:0;border-bottom:0}
 tr.heure td{border-top:1px solid #ccc}
 th[scope=row]{width:3.5em;vertical-align:top;font-weight:normal;background:#f6f6f6}
-td.cours{vertical-align:top;border:1px solid #333}
+td.cours{vertical-align:top;border:1px solid #333;overflow-wrap:anywhere;hyphens:auto}
 td.cours a{color:inherit}
 @media print{nav{display:none}.semaine{overflow:visible}table{min-width:0}
 *{-webkit-print-color-adjust:exact;print-color-adjust:exact}}

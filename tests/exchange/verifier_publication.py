@@ -17,9 +17,14 @@ import icalendar
 JOURS = ["Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi"]
 
 
-def publier(horalo, edt, dossier):
-    subprocess.run([horalo, "--publier", dossier, edt, "--du", "2026-09-01", "--au",
-                    "2027-07-05"], check=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+def horalo(programme, *arguments):
+    fait = subprocess.run([programme, *arguments], capture_output=True,
+                          env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    assert fait.returncode == 0, fait.stderr.decode()
+
+
+def publier(programme, edt, dossier):
+    horalo(programme, "--publier", dossier, edt, "--du", "2026-09-01", "--au", "2027-07-05")
 
 
 def verifier_page(chemin, noms):
@@ -54,31 +59,47 @@ def cours_du_calendrier(chemin):
     return cours
 
 
-def main(horalo, edt):
+def verifier(programme, edt, racine):
+    a, b = os.path.join(racine, "a"), os.path.join(racine, "b")
+    publier(programme, edt, a)
+    publier(programme, edt, b)
+    noms = sorted(os.listdir(a))
+    assert noms == sorted(os.listdir(b))
+    _, differents, erreurs = filecmp.cmpfiles(a, b, noms, shallow=False)
+    assert not differents and not erreurs, differents + erreurs
+    for nom in noms:
+        if nom.endswith(".html"):
+            verifier_page(os.path.join(a, nom), set(noms))
+    with open(os.path.join(a, "emploi-du-temps.csv"), encoding="utf-8-sig", newline="") as f:
+        lignes = list(csv.reader(f, delimiter=";"))[1:]
+    par_calendrier = {nom: cours_du_calendrier(os.path.join(a, nom))
+                      for nom in noms if nom.endswith(".ics")}
+    tous = [c for liste in par_calendrier.values() for c in liste]
+    # Each course is in its class's calendar and its teacher's: twice in all, one UID.
+    assert len(tous) == 2 * len(lignes), (len(tous), len(lignes))
+    assert len({c[3] for c in tous}) == len(lignes)
+    vus = {(c[0], c[1], c[2]) for c in tous}
+    for classe, _, _, _, jour, debut, fin in lignes:
+        assert (jour, debut, fin) in vus, (classe, jour, debut)
+    print("%s: %d courses and %d files checked" % (os.path.basename(edt), len(lignes), len(noms)))
+    return lignes
+
+
+def main(programme, edt, noms_csv):
     with tempfile.TemporaryDirectory() as racine:
-        a, b = os.path.join(racine, "a"), os.path.join(racine, "b")
-        publier(horalo, edt, a)
-        publier(horalo, edt, b)
-        noms = sorted(os.listdir(a))
-        assert noms == sorted(os.listdir(b))
-        _, differents, erreurs = filecmp.cmpfiles(a, b, noms, shallow=False)
-        assert not differents and not erreurs, differents + erreurs
-        for nom in noms:
-            if nom.endswith(".html"):
-                verifier_page(os.path.join(a, nom), set(noms))
-        with open(os.path.join(a, "emploi-du-temps.csv"), encoding="utf-8-sig", newline="") as f:
-            lignes = list(csv.reader(f, delimiter=";"))[1:]
-        par_calendrier = {nom: cours_du_calendrier(os.path.join(a, nom))
-                          for nom in noms if nom.endswith(".ics")}
-        tous = [c for liste in par_calendrier.values() for c in liste]
-        # Each course is in its class's calendar and its teacher's: twice in all, one UID.
-        assert len(tous) == 2 * len(lignes), (len(tous), len(lignes))
-        assert len({c[3] for c in tous}) == len(lignes)
-        vus = {(c[0], c[1], c[2]) for c in tous}
-        for classe, _, _, _, jour, debut, fin in lignes:
-            assert (jour, debut, fin) in vus, (classe, jour, debut)
-    print("%d courses and %d files checked" % (len(lignes), len(noms)))
+        verifier(programme, edt, racine)
+    # Names made of what HTML, CSV, iCalendar and paths treat apart, imported then placed.
+    with tempfile.TemporaryDirectory() as racine:
+        importe, place = os.path.join(racine, "noms.edt"), os.path.join(racine, "place.edt")
+        horalo(programme, "--importer", noms_csv, importe)
+        horalo(programme, "--placer", importe, place)
+        lignes = verifier(programme, place, racine)
+        assert sorted(os.listdir(racine)) == ["a", "b", "noms.edt", "place.edt"]
+        assert {l[0] for l in lignes} == {"<script>alert(1)</script>", "../../etc", "a;b,c"}
+        with open(os.path.join(racine, "a", "index.html"), "rb") as f:
+            index = html5lib.parse(f, namespaceHTMLElements=False)
+        assert "<script>alert(1)</script>" in [a.text for a in index.iter("a")]
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2])
+    main(*sys.argv[1:4])
