@@ -63,7 +63,7 @@ void ImporterCsv(benchmark::State& Etat) {
     const QString Chemin = TableauDuLycee(Dossier);
     TRapport Rapport;
     for (auto _ : Etat) {
-        TEcoleImportee Ecole = LireImport(Chemin, {});
+        TEcoleImportee Ecole = LireImport(Chemin, false);
         Sauveur->ViderModele();
         ConstruireEcole(Ecole);
         Rapport = Ecole.Rapport;

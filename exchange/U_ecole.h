@@ -54,7 +54,8 @@ struct TEcoleImportee {
 
 // Fills the three collections, which must exist and be empty: series, classes, teachers
 // and their classes, with default colours; then places and locks the fixed courses that
-// fit (the others are reported). Sets the report's quarter-hours to the volumes the timetable holds.
+// fit (the others are reported). Sets the report's quarter-hours to the volumes the timetable
+// holds.
 void ConstruireEcole(TEcoleImportee& Ecole);
 
 // A name as the model holds it (Windows-1252) from UTF-8, or why it cannot be one.

@@ -17,9 +17,11 @@ constexpr qint64 TailleMaxFet = 64 << 20;
 
 } // namespace
 
-TEcoleImportee LireImport(const QString& Chemin, const TReglagesFet& Reglages) {
-    const bool Fet =
-        QFileInfo(Chemin).suffix().compare(QStringLiteral("fet"), Qt::CaseInsensitive) == 0;
+bool EstFichierFet(const QString& Chemin) {
+    return QFileInfo(Chemin).suffix().compare(QStringLiteral("fet"), Qt::CaseInsensitive) == 0;
+}
+
+TEcoleImportee LireImport(const QString& Chemin, bool Fet, const TReglagesFet& Reglages) {
     QFile Fichier(Chemin);
     if (QFileInfo(Chemin).isDir() || !Fichier.open(QIODevice::ReadOnly))
         Refuser(Chemin, "le fichier ne peut pas être lu");

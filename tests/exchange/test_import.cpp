@@ -23,7 +23,7 @@ protected:
     }
     // The report's cases, then its last line.
     std::vector<std::string> Importer(const QString& Chemin, TReglagesFet Reglages = {}) {
-        TEcoleImportee Ecole = LireImport(Chemin, Reglages);
+        TEcoleImportee Ecole = LireImport(Chemin, EstFichierFet(Chemin), Reglages);
         ::ConstruireEcole(Ecole);
         std::vector<std::string> Lignes = Ecole.Rapport.Cas();
         Lignes.push_back(Ecole.Rapport.Bilan());
@@ -216,7 +216,7 @@ TEST_F(ImportTest, UneEntreeHostileEstRefuseeVite) {
     EXPECT_THROW(
         {
             try {
-                LireImport(Enorme.fileName(), {});
+                LireImport(Enorme.fileName(), false);
             } catch (const EErreurImport& Erreur) {
                 EXPECT_NE(std::string(Erreur.what()).find("il dépasse 16 Mo"), std::string::npos);
                 throw;

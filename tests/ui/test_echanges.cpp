@@ -26,13 +26,17 @@ protected:
         Ouvrir();
         ConstruireEcole();
         Sauveur->Memoriser();
-        // The forms answer as a user would: a path typed and Enter, the period typed, OK.
+        // The forms answer as a user would: a name typed in the folder, the period typed, then OK.
         Dialogues.Modal = [this](QDialog& Forme) {
             if (auto* Fichier = qobject_cast<QFileDialog*>(&Forme)) {
                 Forme.show();
                 auto* Nom = Fichier->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                QTest::keyClicks(Nom, Chemin);
-                QTest::keyClick(Nom, Qt::Key_Return);
+                Fichier->setDirectory(QFileInfo(Chemin).absolutePath()); // where the user went
+                QTest::keyClicks(Nom, QFileInfo(Chemin).fileName());
+                QTest::mouseClick(Fichier->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))
+                                      ->buttons()
+                                      .constFirst(),
+                                  Qt::LeftButton);
             } else if (auto* Periode = Forme.findChild<QSpinBox*>(QStringLiteral("SE_periode"))) {
                 Periode->selectAll();
                 QTest::keyClicks(Periode, QStringLiteral("45"));
@@ -72,18 +76,23 @@ TEST_F(EchangesTest, LImportOuvreUnNouvelEmploiDuTempsApresLaQuestion) {
         {"FET en heures de 45 minutes", "ImporterFet1", "ecole.fet", TReponse::Non, 3,
          "Importé : 7 activités, 54 quarts d'heure"},
         {"abandon", "ImporterCsv1", "services.csv", TReponse::Abandon, 2, ""},
-        {"refusé", "ImporterFet1", "services.csv", TReponse::Non, 2, ""},
+        {"refusé", "ImporterFet1", nullptr, TReponse::Non, 2, ""},
     };
+    const QString Casse = Dossier.filePath(QStringLiteral("casse.fet"));
+    QFile f(Casse);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("classe;serie;matiere;volume;professeur\n");
+    f.close();
     for (const auto& c : Cas) {
         SCOPED_TRACE(c.Nom);
         Table->NomFichierEnregistrement = "garde.edt";
         Messages.Questions.clear();
         Messages.Reponses = {c.Reponse};
-        Chemin = Donnee(c.Fichier);
+        Chemin = c.Fichier ? Donnee(c.Fichier) : Casse;
         Rapport.clear();
         Menu(c.Entree);
         EXPECT_EQ(LesClasses->Nombre(), c.Classes);
-        EXPECT_TRUE(Rapport.startsWith(QString::fromUtf8(c.Rapport))) << Rapport.toStdString();
+        EXPECT_EQ(Rapport.left(QString::fromUtf8(c.Rapport).size()), QString::fromUtf8(c.Rapport));
         EXPECT_EQ(Rapport.isEmpty(), !*c.Rapport);
         EXPECT_EQ(Messages.Questions.size(), std::string(c.Nom) != "refusé");
         EXPECT_EQ(Table->NomFichierEnregistrement, *c.Rapport ? "Defaut" : "garde.edt");

@@ -48,12 +48,13 @@ void TFTable::ImporterFet1Click() {
 }
 
 // Read first, so that a refused file leaves the open timetable alone; then the save prompt.
+// The file's name tells its kind: the FET entry's dialog shows ".fet" files.
 void TFTable::Importer(const QString& Chemin, const TReglagesFet& Reglages) {
     if (Chemin.isEmpty())
         return;
     TEcoleImportee Ecole;
     try {
-        Ecole = LireImport(Chemin, Reglages);
+        Ecole = LireImport(Chemin, EstFichierFet(Chemin), Reglages);
     } catch (const EErreurImport& Erreur) {
         Messages().Erreur(VersAnsi(QString::fromUtf8(Erreur.what())));
         return;

@@ -100,7 +100,7 @@ int Importer(const QStringList& Arguments) {
     if (!Reglages(*Lues, Fet))
         return 2;
     try {
-        TEcoleImportee Ecole = LireImport(Arguments[1], Fet);
+        TEcoleImportee Ecole = LireImport(Arguments[1], EstFichierFet(Arguments[1]), Fet);
         Sauveur->ViderModele();
         ConstruireEcole(Ecole);
         for (const std::string& Cas : Ecole.Rapport.Cas())
