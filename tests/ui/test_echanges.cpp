@@ -1,4 +1,4 @@
-// Importing a school and publishing its timetables, from the menu and the command line.
+// Importing a school and publishing its timetables from the menu.
 #include "tests/ui/FenetreDeTest.h"
 
 #include <QAction>
@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -123,76 +122,6 @@ TEST_F(EchangesTest, PublierEcritLeDossierEtLeDit) {
     EXPECT_NE(Messages.MontresUtf8().back().find("autre chose qu'une publication (« notes.txt »)"),
               std::string::npos);
     EXPECT_TRUE(QFile::exists(Chemin + QStringLiteral("/classe-C1.html")));
-}
-
-struct TSortie {
-    int Statut;
-    QString Sortie, Erreurs;
-};
-
-TSortie Lancer(const QStringList& Arguments) {
-    QProcess Horalo;
-    Horalo.start(QStringLiteral(HORALO_PROGRAMME), Arguments);
-    if (!Horalo.waitForFinished(60000))
-        return {-1, {}, {}};
-    return {Horalo.exitCode(), QString::fromUtf8(Horalo.readAllStandardOutput()),
-            QString::fromUtf8(Horalo.readAllStandardError())};
-}
-
-// The report goes to the standard error, the last line alone to the standard output.
-TEST(LigneDeCommandeEchanges, ImporterEtPublierDisentCeQuIlsFont) {
-    QTemporaryDir Dossier;
-    const QString Edt = Dossier.filePath(QStringLiteral("e.edt"));
-    const QString Pub = Dossier.filePath(QStringLiteral("pub"));
-    const struct {
-        QStringList Arguments;
-        int Statut;
-        const char* Sortie;
-        const char* Erreurs; // a part of them
-    } Cas[] = {
-        {{QStringLiteral("--importer"), Donnee("ecole.fet"), Edt, QStringLiteral("--periode"),
-          QStringLiteral("45"), QStringLiteral("--debut"), QStringLiteral("08h30")},
-         0,
-         "Importé : 7 activités, 54 quarts d'heure ; non importé : 9 activités, 33 quarts "
-         "d'heure.\n",
-         "activité 7 (Français) : 2 professeurs ; non importée.\n"},
-        {{QStringLiteral("--publier"), Pub, Edt, QStringLiteral("--du"),
-          QStringLiteral("2026-09-01")},
-         0,
-         "",
-         ""},
-        {{QStringLiteral("--importer"), Donnee("ecole.fet"), Edt, QStringLiteral("--periode"),
-          QStringLiteral("50")},
-         2,
-         "",
-         "--periode attend un nombre de minutes multiple de 15"},
-        {{QStringLiteral("--importer"), Donnee("ecole.fet"), Edt, QStringLiteral("--debut"),
-          QStringLiteral("20h00")},
-         2,
-         "",
-         "--debut attend une heure de la grille"},
-        {{QStringLiteral("--importer"), Donnee("absent.csv"), Edt},
-         1,
-         "",
-         "le fichier ne peut pas être lu"},
-        {{QStringLiteral("--publier"), Pub, Edt, QStringLiteral("--du"),
-          QStringLiteral("2027-01-01"), QStringLiteral("--au"), QStringLiteral("2026-12-31")},
-         2,
-         "",
-         "La période finit avant de commencer."},
-        {{QStringLiteral("--publier"), Pub, Edt, QStringLiteral("--au"), QStringLiteral("demain")},
-         2,
-         "",
-         "Date illisible : « demain » (AAAA-MM-JJ)."},
-    };
-    for (const auto& c : Cas) {
-        SCOPED_TRACE(c.Arguments.join(u' ').toStdString());
-        const TSortie r = Lancer(c.Arguments);
-        EXPECT_EQ(r.Statut, c.Statut) << r.Erreurs.toStdString();
-        EXPECT_EQ(r.Sortie, QString::fromUtf8(c.Sortie));
-        EXPECT_TRUE(r.Erreurs.contains(QString::fromUtf8(c.Erreurs))) << r.Erreurs.toStdString();
-    }
-    EXPECT_TRUE(QFile::exists(Pub + QStringLiteral("/classe-2A.ics")));
 }
 
 } // namespace

@@ -420,3 +420,60 @@ TEST(LigneDeCommande, PdfKeepsItsInputAndFollowsTheUmask) {
     EXPECT_EQ(r.Statut, 0) << r.Erreurs.toStdString();
     EXPECT_FALSE(QFile::permissions(Dossier.filePath(QStringLiteral("p.pdf"))) & QFile::ReadOther);
 }
+
+// The report goes to the standard error, the last line alone to the standard output.
+TEST(LigneDeCommandeEchanges, ImporterEtPublierDisentCeQuIlsFont) {
+    QTemporaryDir Dossier;
+    const QString Edt = Dossier.filePath(QStringLiteral("e.edt"));
+    const QString Pub = Dossier.filePath(QStringLiteral("pub"));
+    const struct {
+        QStringList Arguments;
+        int Statut;
+        const char* Sortie;
+        const char* Erreurs; // a part of them
+    } Cas[] = {
+        {{QStringLiteral("--importer"), QStringLiteral(HORALO_TEST_DATA "/ecole.fet"), Edt,
+          QStringLiteral("--periode"), QStringLiteral("45"), QStringLiteral("--debut"),
+          QStringLiteral("08h30")},
+         0,
+         "Importé : 7 activités, 54 quarts d'heure ; non importé : 9 activités, 33 quarts "
+         "d'heure.\n",
+         "activité 7 (Français) : 2 professeurs ; non importée.\n"},
+        {{QStringLiteral("--publier"), Pub, Edt, QStringLiteral("--du"),
+          QStringLiteral("2026-09-01")},
+         0,
+         "",
+         ""},
+        {{QStringLiteral("--importer"), QStringLiteral(HORALO_TEST_DATA "/ecole.fet"), Edt,
+          QStringLiteral("--periode"), QStringLiteral("50")},
+         2,
+         "",
+         "--periode attend un nombre de minutes multiple de 15"},
+        {{QStringLiteral("--importer"), QStringLiteral(HORALO_TEST_DATA "/ecole.fet"), Edt,
+          QStringLiteral("--debut"), QStringLiteral("20h00")},
+         2,
+         "",
+         "--debut attend une heure de la grille"},
+        {{QStringLiteral("--importer"), QStringLiteral(HORALO_TEST_DATA "/absent.csv"), Edt},
+         1,
+         "",
+         "le fichier ne peut pas être lu"},
+        {{QStringLiteral("--publier"), Pub, Edt, QStringLiteral("--du"),
+          QStringLiteral("2027-01-01"), QStringLiteral("--au"), QStringLiteral("2026-12-31")},
+         2,
+         "",
+         "La période finit avant de commencer."},
+        {{QStringLiteral("--publier"), Pub, Edt, QStringLiteral("--au"), QStringLiteral("demain")},
+         2,
+         "",
+         "Date illisible : « demain » (AAAA-MM-JJ)."},
+    };
+    for (const auto& c : Cas) {
+        SCOPED_TRACE(c.Arguments.join(u' ').toStdString());
+        const TSortie r = Lancer(c.Arguments);
+        EXPECT_EQ(r.Statut, c.Statut) << r.Erreurs.toStdString();
+        EXPECT_EQ(r.Sortie, QString::fromUtf8(c.Sortie));
+        EXPECT_TRUE(r.Erreurs.contains(QString::fromUtf8(c.Erreurs))) << r.Erreurs.toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(Pub + QStringLiteral("/classe-2A.ics")));
+}
