@@ -177,6 +177,7 @@ void TActeur::Dessiner(ICanevas& Image) const {
             const int B = T + c.Bloc->Hauteur();
             Image.FixerFond(c.Bloc->Couleur());
             Image.Rectangle(L, T, L + c.Bloc->Largeur(), B);
+            Image.Cadre(L, T, L + c.Bloc->Largeur(), B, CouleurCadre(c.Bloc->Couleur()));
             Image.Texte(L + 1, (T + B) / 2, c.Contenu);
         }
     Image.FixerFond(Blanc);

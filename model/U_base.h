@@ -71,7 +71,7 @@ public:
     // Stores the element unless its name is empty or taken; returns what was stored, else
     // nullptr.
     TBase* Ajouter(std::unique_ptr<TBase> Element);
-    void Supprimer(const std::string& Nom);
+    virtual void Supprimer(const std::string& Nom);
     void Vider();
 
     virtual void Sauver(TLignes& Lignes) const;

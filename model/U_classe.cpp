@@ -193,6 +193,17 @@ TClasse* TLesClasses::AjouterClasse(const std::string& Nom, const std::string& N
     return static_cast<TClasse*>(Ajouter(std::move(Classe)));
 }
 
+void TLesClasses::Supprimer(const std::string& Nom) {
+    if (!Existe(Nom))
+        return;
+    const std::string Classe = Nom; // Nom may be the name of the class about to go
+    TLesBasesDe::Supprimer(Classe);
+    // A teacher listing a class that is gone would count hours no class can take.
+    if (LesProfs)
+        for (std::size_t n = 1; n <= LesProfs->Nombre(); ++n)
+            LesProfs->Numero(n)->Heures->Supprimer(Classe);
+}
+
 void TLesClasses::ChargerElement(const TLignes& Lignes, std::size_t& Position) {
     const std::string Nom = LireLigne(Lignes, Position);
     const std::string NomSerie = LireLigne(Lignes, Position);

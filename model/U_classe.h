@@ -40,6 +40,8 @@ private:
 class TLesClasses : public TLesBasesDe<TClasse, TLesActeurs> {
 public:
     TClasse* AjouterClasse(const std::string& Nom, const std::string& NomSerie);
+    // The class goes with its courses, and from every teacher's list.
+    void Supprimer(const std::string& Nom) override;
     void ChargerElement(const TLignes& Lignes, std::size_t& Position) override;
 };
 

@@ -58,3 +58,11 @@ TQuart HeureTexte(const std::string& Texte) {
     // Minutes snap to the nearest quarter; never exactly halfway for whole minutes.
     return static_cast<TQuart>((Heures * 4 + (2 * Minutes + 15) / 30) % 97);
 }
+
+bool HeureExacte(const std::string& Texte, TQuart& Quart) {
+    const TQuart Lu = HeureTexte(Texte);
+    if (TexteHeure(Lu) != Texte)
+        return false;
+    Quart = Lu;
+    return true;
+}

@@ -14,3 +14,5 @@ std::string NomJour(TJour Jour);
 TJour NumeroJour(const std::string& Texte);
 std::string TexteHeure(TQuart Quart);
 TQuart HeureTexte(const std::string& Texte);
+// Whether the text is exactly the time text of a slot (no snapping, no wrapping), and which.
+bool HeureExacte(const std::string& Texte, TQuart& Quart);

@@ -23,6 +23,9 @@ const std::string CleHoralo = "Software\\Horalo";
 const std::string ValeurActif = "AnnuleActif";
 const std::string ValeurNiveaux = "MaxAnnule";
 const std::string ValeurDossier = "SaveDir";
+const std::string ValeurLargeur = "Largeur";
+const std::string ValeurHauteur = "Hauteur";
+const std::string ValeurAgrandie = "Agrandie";
 
 const QString TypeMime = QStringLiteral("application/x-horalo-edt");
 const QString NomIcone = QStringLiteral("horalo");
@@ -159,6 +162,23 @@ std::string TRegistre::LireDossier() const {
 void TRegistre::EcrireDossier(const std::string& Dossier) {
     if (!Cle || !Cle->EcrireTexte(ValeurDossier, Dossier))
         Messages().Message(Ansi("Erreur d'écriture dans la base de registre de windows"));
+}
+
+std::optional<TTailleFenetre> TRegistre::LireFenetre() const {
+    TTailleFenetre Taille;
+    std::uint32_t Agrandie = 0;
+    if (!Cle || !Cle->LireEntier(ValeurLargeur, Taille.Largeur) ||
+        !Cle->LireEntier(ValeurHauteur, Taille.Hauteur) ||
+        !Cle->LireEntier(ValeurAgrandie, Agrandie))
+        return std::nullopt;
+    Taille.Agrandie = Agrandie != 0;
+    return Taille;
+}
+
+void TRegistre::EcrireFenetre(const TTailleFenetre& Taille) {
+    if (Cle && Cle->EcrireEntier(ValeurLargeur, Taille.Largeur) &&
+        Cle->EcrireEntier(ValeurHauteur, Taille.Hauteur))
+        Cle->EcrireEntier(ValeurAgrandie, Taille.Agrandie ? 1 : 0);
 }
 
 void TRegistre::AssocierExtension() {

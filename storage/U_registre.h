@@ -5,8 +5,17 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+
+// The main window's size as the user left it.
+struct TTailleFenetre {
+    std::uint32_t Largeur = 0;
+    std::uint32_t Hauteur = 0;
+    bool Agrandie = false;
+};
 
 class TRegistre {
 public:
@@ -21,6 +30,11 @@ public:
     std::string LireDossier() const;
     // Says so to the user when the folder cannot be stored.
     void EcrireDossier(const std::string& Dossier);
+
+    // The main window's size when it last closed; nothing when none was kept.
+    std::optional<TTailleFenetre> LireFenetre() const;
+    // Silently: a size that cannot be kept only costs the user a resize.
+    void EcrireFenetre(const TTailleFenetre& Taille);
 
     // Declares the .edt type and a desktop entry opening it with the running program,
     // under the user's data folder. Each file that cannot be written is skipped silently.

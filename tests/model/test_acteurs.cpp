@@ -140,7 +140,7 @@ TEST_F(Acteurs, AssocierProfAsksBeforeReplacingATeacher) {
     EXPECT_FALSE(P1->Heures->Existe("C1"));
 }
 
-TEST_F(Acteurs, DeletingAClassClearsItsTeachersButKeepsTheirEntries) {
+TEST_F(Acteurs, DeletingAClassClearsItsTeachersAndTheirEntries) {
     ConstruireEcole();
     Placer("C1", "Maths", 0, 40, 43);
     Placer("C1", "Francais", 0, 45, 48);
@@ -148,7 +148,7 @@ TEST_F(Acteurs, DeletingAClassClearsItsTeachersButKeepsTheirEntries) {
     LesClasses->Supprimer("C1");
     for (const char* Nom : {"P1", "P2"}) {
         EXPECT_EQ(LesProfs->Trouver(Nom)->CompterQuarts("C1"), 0) << Nom;
-        EXPECT_TRUE(LesProfs->Trouver(Nom)->Heures->Existe("C1")) << Nom;
+        EXPECT_FALSE(LesProfs->Trouver(Nom)->Heures->Existe("C1")) << Nom;
     }
     EXPECT_EQ(LesProfs->Trouver("P1")->BlocDe(2, 32), nullptr);
 }

@@ -140,6 +140,10 @@ TEST_F(Blocs, PictureOfAWeekDrawsGridTimesCoursesAndTitle) {
     EXPECT_EQ(Rectangles[0].b, 192);
     EXPECT_EQ(Rectangles[0].c, 78);
     EXPECT_EQ(Rectangles[0].d, 267);
+    const auto Cadres = Image.Filtrer("cadre"); // a white block stands out all the same
+    ASSERT_EQ(Cadres.size(), 1u);
+    EXPECT_EQ(Cadres[0].a + Cadres[0].b + Cadres[0].c + Cadres[0].d, 40 + 192 + 78 + 267);
+    EXPECT_EQ(Cadres[0].Fond, 0x999999u);
     const TTrace* Nom = Image.TexteEcrit("Maths");
     ASSERT_NE(Nom, nullptr);
     EXPECT_EQ(Nom->a, 41);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(Heures, TexteHeureFormatsEverySlotIncludingPastMidnight) {
     EXPECT_EQ(TexteHeure(0), "00h00");
     EXPECT_EQ(TexteHeure(32), "08h00");
@@ -14,18 +16,27 @@ TEST(Heures, TexteHeureFormatsEverySlotIncludingPastMidnight) {
 }
 
 TEST(Heures, HeureTexteSnapsMinutesToTheNearestQuarterAndWrapsPast24h15) {
-    const std::pair<const char*, int> Cas[] = {
-        {"08h00", 32}, {"08h07", 32}, {"08h08", 33}, {"08h22", 33}, {"08h23", 34},
-        {"08h59", 36}, {"12h30", 50}, {"23h59", 96}, {"24h00", 96}, {"24h15", 0},
-        {"99h99", 15}, {" 8h00", 32}, {"+8h00", 32}, {"00h00", 0}};
-    for (const auto& [Texte, Quart] : Cas)
+    const std::tuple<const char*, int, bool> Cas[] = {
+        // text, slot, read back exactly
+        {"08h00", 32, true},  {"08h07", 32, false}, {"08h08", 33, false}, {"08h22", 33, false},
+        {"08h23", 34, false}, {"08h59", 36, false}, {"12h30", 50, true},  {"23h59", 96, false},
+        {"24h00", 96, true},  {"24h15", 0, false},  {"99h99", 15, false}, {"99h00", 8, false},
+        {" 8h00", 32, false}, {"+8h00", 32, false}, {"00h00", 0, true}};
+    for (const auto& [Texte, Quart, Exacte] : Cas) {
         EXPECT_EQ(HeureTexte(Texte), Quart) << Texte;
+        TQuart Lu = 7;
+        EXPECT_EQ(HeureExacte(Texte, Lu), Exacte) << Texte;
+        EXPECT_EQ(Lu, Exacte ? Quart : 7) << Texte;
+    }
 }
 
 TEST(Heures, HeureTexteRefusesMalformedTexts) {
     for (const char* Texte : {"8h00", "08H00", "08:00", "-1h00", "08h-1", "abcde", "", "080000",
-                              "08h0 ", "  h00", "0xh00"})
+                              "08h0 ", "  h00", "0xh00"}) {
         EXPECT_EQ(HeureTexte(Texte), 0) << Texte;
+        TQuart Lu = 0;
+        EXPECT_FALSE(HeureExacte(Texte, Lu)) << Texte;
+    }
 }
 
 TEST(Jours, NamesAndNumbersMatchExactly) {

@@ -6,10 +6,10 @@
 #include <vector>
 
 struct TTrace {
-    std::string Quoi; // "taille", "police", "fond", "ligne", "rectangle", "texte"
+    std::string Quoi; // "taille", "police", "ligne", "rectangle", "cadre", "texte"
     int a = 0, b = 0, c = 0, d = 0;
     std::string Texte;
-    TCouleur Fond = Blanc; // the fill in force when the call was made
+    TCouleur Fond = Blanc; // the fill in force when the call was made; a frame's colour
 };
 
 class TCanevasEnregistreur final : public ICanevas {
@@ -19,6 +19,10 @@ public:
     void FixerFond(TCouleur Couleur) override { Fond = Couleur; }
     void Ligne(int x1, int y1, int x2, int y2) override { Ajouter("ligne", x1, y1, x2, y2); }
     void Rectangle(int g, int h, int d, int b) override { Ajouter("rectangle", g, h, d, b); }
+    void Cadre(int g, int h, int d, int b, TCouleur Couleur) override {
+        Ajouter("cadre", g, h, d, b);
+        Traces.back().Fond = Couleur;
+    }
     void Texte(int x, int y, const std::string& t) override { Ajouter("texte", x, y, 0, 0, t); }
 
     std::vector<TTrace> Filtrer(const std::string& Quoi) const;

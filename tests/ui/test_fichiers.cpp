@@ -225,6 +225,9 @@ TEST_F(FichiersTest, CopyPutsTheWeekPictureOnTheClipboard) {
     EXPECT_EQ(Image.pixelColor(60, 230), QColor(255, 0, 0)); // Monday 10h00, the course
     EXPECT_EQ(Image.pixelColor(60, 300), QColor(Qt::white));
     EXPECT_TRUE(ContientDuNoir(Image, QRect(10, 5, 150, 12))); // the title
+    Menu("CopierProf1"); // the teacher's block is white, framed in grey
+    EXPECT_EQ(QApplication::clipboard()->image().pixelColor(40, 200), QColor(153, 153, 153));
+    EXPECT_EQ(QApplication::clipboard()->image().pixelColor(60, 194), QColor(Qt::white));
 
     QApplication::clipboard()->clear();
     LesClasses->Supprimer("C1"); // still named by the list until the next refresh

@@ -178,21 +178,38 @@ TEST_F(OptionsTest, UndoLevelsStopAt1And99AndGreyWithTheBox) {
     Options([](QDialog& d) { EXPECT_FALSE(Dans<QSpinBox>(d, "UpDown1")->isEnabled()); }, false);
 }
 
-TEST_F(OptionsTest, ATypedMaxDurationThatIsNoTimeGivesZeroAndPlacesNothing) {
+TEST_F(OptionsTest, ATypedMaxDurationIsTakenOnlyAsTypedAndZeroPlacesNothing) {
     ConstruireEcole();
-    const std::pair<const char*, int> Tous[] = {{"03h00", 12}, {"3h00", 0}, {"03H00", 0}};
-    for (const auto& [Tape, Attendu] : Tous) {
-        Options([Tape](QDialog& d) {
-            auto* Max = Dans<QLineEdit>(d, "E_max");
-            QTest::keyClick(Max, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(Max, QLatin1String(Tape));
-        });
+    const struct {
+        const char* Tape;
+        int Attendu;
+        const char* Montre; // E_max once OK is clicked
+    } Tous[] = {{"03h00", 12, "03h00"},
+                {"3h00", 12, "03h00"},
+                {"99h00", 12, "03h00"},
+                {"00h00", 0, "00h00"}};
+    for (const auto& [Tape, Attendu, Montre] : Tous) {
+        std::string Vu;
+        Options(
+            [&Vu, Tape = Tape](QDialog& d) {
+                auto* Max = Dans<QLineEdit>(d, "E_max");
+                QTest::keyClick(Max, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(Max, QLatin1String(Tape));
+                Cliquer(d, "B_OK"); // refused, the dialog stays
+                Vu = Max->text().toStdString();
+            },
+            false);
         EXPECT_EQ(Automate->DureeMax, Attendu) << Tape;
+        EXPECT_EQ(Vu, Montre) << Tape;
     }
+    const std::string Refus = " n'est pas une durée : tapez HHhMM, au quart d'heure, de 00h00 à "
+                              "24h00. La valeur précédente est gardée.";
     Controle<QAction>(QStringLiteral("Automatique1"))->trigger();
     EXPECT_EQ(Plages(*C1(), "Maths") + Plages(*C2(), "Francais"), "");
-    EXPECT_EQ(Messages.MontresUtf8(), (Textes{"Horalo a essayé de placer les plages horaires, "
-                                              "vous pouvez maintenant les modifier à la main."}));
+    EXPECT_EQ(Messages.MontresUtf8(),
+              (Textes{"Erreur: « 3h00 »" + Refus, "Erreur: « 99h00 »" + Refus,
+                      "Horalo a essayé de placer les plages horaires, "
+                      "vous pouvez maintenant les modifier à la main."}));
 }
 
 TEST_F(OptionsTest, SettingsTravelWithTheTimetableFileAndShowAtTheNextOpening) {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -74,7 +75,6 @@ TEST_F(FenetreTest, StartsEmptyWithoutArguments) {
 TEST_F(FenetreTest, LayoutFollowsTheForm) {
     Ouvrir();
     EXPECT_EQ(Table->centralWidget()->size(), QSize(618, 499));
-    EXPECT_EQ(Table->minimumSize(), Table->maximumSize()); // fixed border
     EXPECT_EQ(Controle<QGroupBox>(QStringLiteral("GBTotalClasse"))->geometry(),
               QRect(1, 8, 305, 489));
     EXPECT_EQ(Controle<QGroupBox>(QStringLiteral("GBTotalProf"))->geometry(),
@@ -103,6 +103,36 @@ TEST_F(FenetreTest, LayoutFollowsTheForm) {
     EXPECT_EQ(Controle<QTableWidget>(QStringLiteral("SGens"))->size(), QSize(293, 91));
     EXPECT_EQ(Controle<QLabel>(QStringLiteral("Label5"))->text(), QStringLiteral("Lundi"));
     EXPECT_EQ(Controle<QLabel>(QStringLiteral("Label16"))->text(), QStringLiteral("Samedi"));
+}
+
+TEST_F(FenetreTest, ResizedTheGridsShowAWholeDayAndTheNextStartKeepsTheSize) {
+    Ouvrir();
+    ConstruireEcole();
+    const QSize Base = Table->size();
+    auto* Resume = Controle<QTableWidget>(QStringLiteral("SGens"));
+    const QSize ResumeBase = Resume->size();
+    // Its header reads whole, even beside the scroll bar of C1's four rows.
+    ASSERT_TRUE(QTest::qWaitFor([Resume] { return Resume->verticalScrollBar()->isVisible(); }));
+    EXPECT_GE(Resume->columnWidth(0),
+              Resume->fontMetrics().horizontalAdvance(Resume->horizontalHeaderItem(0)->text()) +
+                  2 * Resume->style()->pixelMetric(QStyle::PM_HeaderMargin));
+    const auto Redimensionner = [this](QSize Taille) { // as the user drags a corner
+        Table->resize(Taille);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Table->size() == Taille; }));
+    };
+    Redimensionner(Base + QSize(300, 700));
+    for (QScrollBar* Barre : {SBClasse(), SBProf()})
+        EXPECT_EQ(Barre->maximum(), 0); // nothing left to scroll to
+    const QWidget* Fond = Controle<QWidget>(QStringLiteral("PClasseFond"));
+    EXPECT_TRUE(Fond->rect().contains(
+        SGclasse()->mapTo(Fond, QPoint(273, SGclasse()->rowViewportPosition(47) + 18))));
+    EXPECT_GT(Resume->width(), ResumeBase.width());
+    EXPECT_GT(Resume->height(), ResumeBase.height());
+
+    Table.reset();
+    Ouvrir();
+    EXPECT_EQ(Table->size(), Base + QSize(300, 700));
+    Redimensionner(Base); // the next tests open at the form's size
 }
 
 TEST_F(FenetreFichierTest, ArgumentsAreJoinedWithBlanksIntoOneFileName) {
@@ -315,6 +345,10 @@ TEST_F(FenetreTest, BlockWidgetPaintsItsColourAndFollowsItsBlock) {
     ASSERT_NE(Vue, nullptr);
     EXPECT_EQ(Vue->height(), 37);
     EXPECT_EQ(Vue->grab().toImage().pixelColor(1, 30), QColor(255, 0, 0));
+    EXPECT_EQ(Vue->grab().toImage().pixelColor(0, 30), QColor(153, 0, 0)); // its frame
+    const QImage Blanc = Bloc("MPP1040C1")->grab().toImage();              // the teacher's, white
+    EXPECT_EQ(Blanc.pixelColor(37, 30), QColor(153, 153, 153));
+    EXPECT_EQ(Blanc.pixelColor(36, 30), QColor(Qt::white));
     C1()->EffacerPlage(0, 40, true);
     EXPECT_EQ(Bloc("MCC1Lundi40Maths"), nullptr);
 }

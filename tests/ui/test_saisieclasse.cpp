@@ -5,6 +5,9 @@
 #include "tests/ui/SaisieDeTest.h"
 #include "ui/dialogs/U_saisieclasse.h"
 
+#include <QApplication>
+#include <QClipboard>
+
 #include <random>
 
 namespace {
@@ -82,6 +85,8 @@ TEST_F(ClasseTest, AjouterNeedsASeriesAndANameNotTaken) {
     TF_classe F(Table.get());
     F.show();
     Remplacer(Nom(F), QStringLiteral(u"C4Ω"));
+    EXPECT_EQ(Nom(F)->lineEdit()->toolTip().toStdString(),
+              "Le caractère « Ω » ne peut pas être gardé dans un nom : il a été retiré.");
     Cliquer(F, "B_Ajouter");
     ChoisirSerie(F, "S2");
     Cliquer(F, "B_Ajouter");
@@ -103,6 +108,15 @@ TEST_F(ClasseTest, AjouterNeedsASeriesAndANameNotTaken) {
               (Textes{"Veuillez indiquer la série de cette classe",
                       "Erreur: Une classe de ce nom existe déjà", SansNom, SansNom}));
     EXPECT_EQ(Etapes(), 2);
+
+    // A paste keeps what a name can hold.
+    QApplication::clipboard()->setText(QStringLiteral(u"Łódź") + QString(300, u'a'));
+    Nom(F)->lineEdit()->selectAll();
+    QTest::keyClick(Nom(F)->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Nom(F)->currentText(), QStringLiteral(u"ód") + QString(253, u'a'));
+    EXPECT_EQ(Nom(F)->lineEdit()->toolTip().toStdString(),
+              "Les caractères « Ł », « ź » ne peuvent pas être gardés dans un nom : ils ont été "
+              "retirés.\nUn nom a au plus 255 caractères : 47 ont été retirés.");
 }
 
 TEST_F(ClasseTest, ModifierMovesTheClassToTheOtherSeriesWithoutItsCourses) {
@@ -144,7 +158,8 @@ TEST_F(ClasseTest, SupprimerRemovesTheClassAndItsCoursesFromItsTeachers) {
     EXPECT_EQ(Plages(*P1(), "C1"), "");
     EXPECT_EQ(Bloc("MPP1040C1"), nullptr);
     EXPECT_EQ(CBclasse()->findText(QStringLiteral("C1")), -1);
-    EXPECT_TRUE(P1()->Heures->Existe("C1")); // teachers keep the class in their list
+    EXPECT_FALSE(P1()->Heures->Existe("C1")); // nor in the teachers' lists, nor in the file
+    EXPECT_EQ(Cellules("SGcours", 1), (Textes{"C2", "04h00", "00h00", "04h00"}));
     EXPECT_EQ(Etapes(), 1);
 }
 

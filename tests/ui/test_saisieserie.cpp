@@ -4,6 +4,10 @@
 #include "tests/support/ModeleDeTest.h"
 #include "tests/ui/SaisieDeTest.h"
 #include "ui/dialogs/U_saisieserie.h"
+#include "ui/main/U_aideqt.h"
+
+#include <QTabWidget>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -141,6 +145,7 @@ TEST_F(SerieTest, ModifierReadsTheTypedCellsAndClearsTheCoursesOfASubjectRenamed
     };
     const Cas Tableau[] = {{0, 0, "Maths", "Maths 16 255", 4, 0},
                            {0, 1, "05h00", "Maths 20 255", 4, 1},
+                           {0, 1, "99h00", "Maths 20 255", 4, 0}, // refused, not 02h00
                            {0, 2, "abc", "Maths 20 16777215", 4, 1},
                            {0, 0, "  ", "Maths 20 16777215", 4, 0}, // refused
                            {0, 0, "Math", "Math 20 16777215", 0, 1}};
@@ -157,8 +162,12 @@ TEST_F(SerieTest, ModifierReadsTheTypedCellsAndClearsTheCoursesOfASubjectRenamed
         EXPECT_EQ(P1()->Heures->Existe("C1"), c.QuartsDeMaths > 0) << c.Tape;
         EXPECT_EQ(Etapes(), c.EtapesApres) << c.Tape;
         Avant = EtapesMemorisees();
+        QCoreApplication::processEvents(); // a refusal is told once its editor has closed
     }
-    EXPECT_EQ(Messages.MontresUtf8(), Textes{"Erreur: Veuillez indiquer le nom de chaque matière"});
+    EXPECT_EQ(Messages.MontresUtf8(),
+              (Textes{"Erreur: « 99h00 » n'est pas une durée : tapez HHhMM, au quart d'heure, de "
+                      "00h00 à 24h00. La valeur précédente est gardée.",
+                      "Erreur: Veuillez indiquer le nom de chaque matière"}));
 }
 
 TEST_F(SerieTest, ColourCellsOpenThePickerAndShowTheirColour) {
@@ -228,6 +237,38 @@ TEST_F(SerieTest, SupprimerDeletesTheSeriesWithItsClassesThenModifierFindsNone) 
     EXPECT_EQ(LesSeries->Nombre(), 0);
     EXPECT_EQ(LesClasses->Nombre(), 0);
     EXPECT_EQ(Plages(*P1(), "C1"), "");
+    EXPECT_EQ(P1()->Heures->Nombre() + P2()->Heures->Nombre(), 0);
+    EXPECT_EQ(Cellules("SGcours", 1), (Textes{"", "", "", ""})); // P2's summary
     EXPECT_EQ(Messages.MontresUtf8(), Textes{"Erreur: La série n'existe pas"});
     EXPECT_EQ(Etapes(), 1);
+}
+
+TEST_F(SerieTest, TheHelpReadBesideTheFormStaysUsable) {
+    QTemporaryDir Dossier;
+    TAideQt Visionneuse(CopierCollection(TrouverCollection(QCoreApplication::applicationDirPath()),
+                                         Dossier.path()));
+    InstallerAide(&Visionneuse);
+    const std::unique_ptr<IAide, void (*)(IAide*)> Retrait(&Visionneuse,
+                                                           [](IAide*) { InstallerAide(nullptr); });
+    QTest::keyClick(Table.get(), Qt::Key_F1);
+    TFAide* Aide = Visionneuse.Fenetre();
+    ASSERT_NE(Aide, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Aide));
+    // Clicks through the window system, which drops those a modal window blocks.
+    const auto Clic = [Aide](QWidget* Cible, QPoint Point) {
+        QTest::mouseClick(Aide->windowHandle(), Qt::LeftButton, {}, Cible->mapTo(Aide, Point));
+    };
+    auto* Onglets = Aide->findChild<QTabWidget*>(QStringLiteral("Onglets"));
+    Lancer("Serie1", [&](QDialog& F) {
+        F.hide(); // shown again as its modal run shows it
+        F.setAttribute(Qt::WA_ShowModal, true);
+        F.show();
+        Clic(Onglets->tabBar(), Onglets->tabBar()->tabRect(1).center());
+        EXPECT_EQ(Onglets->currentIndex(), 1);
+        Cliquer(F, "B_aide");
+        EXPECT_EQ(Aide->TitrePage().toStdString(), "Les séries");
+        auto* Accueil = Aide->findChild<QPushButton*>(QStringLiteral("B_accueil"));
+        Clic(Accueil, Accueil->rect().center());
+        EXPECT_EQ(Aide->TitrePage().toStdString(), "Bienvenue dans l'aide de Horalo");
+    });
 }

@@ -56,7 +56,7 @@ void PreparerBoiteNom(QComboBox& Boite, std::function<void()> Frappe) {
     Boite.setEditable(true);
     Boite.setInsertPolicy(QComboBox::NoInsert);
     Boite.setCompleter(nullptr);
-    Boite.lineEdit()->setValidator(new TValidateurAnsi(&Boite));
+    LimiterAnsi(*Boite.lineEdit());
     Boite.installEventFilter(new TFiltreFrappe(&Boite, std::move(Frappe)));
 }
 
@@ -93,4 +93,11 @@ void RemplirBoiteNom(QComboBox& Boite, const TLesBases& Collection, bool GarderT
     RemplirListe(Boite, Collection);
     Boite.setCurrentIndex(Nom.empty() ? -1 : Boite.findData(QByteArray::fromStdString(Nom)));
     Boite.setEditText(Texte);
+}
+
+void RefuserHeure(const QString& Texte) {
+    Messages().Erreur(VersAnsi(QStringLiteral("« %1 » n'est pas une durée : tapez HHhMM, au quart "
+                                              "d'heure, de 00h00 à 24h00. La valeur précédente "
+                                              "est gardée.")
+                                   .arg(Texte)));
 }

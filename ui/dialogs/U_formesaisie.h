@@ -14,7 +14,7 @@ class TLesBases;
 // comes, refreshes the main window's views.
 void PreparerFormeSaisie(QDialog& Forme, int Rubrique);
 
-// The editable name box: names as TValidateurAnsi allows them, matched exactly (no
+// The editable name box: names as LimiterAnsi keeps them, matched exactly (no
 // completion, which would change the case of a typed name), typed text never added to
 // the list. Frappe runs on every key that types into the box, before the text changes.
 void PreparerBoiteNom(QComboBox& Boite, std::function<void()> Frappe);
@@ -29,3 +29,6 @@ void AfficherNom(QComboBox& Boite, const std::string& Nom);
 // followed by Quoi.
 bool NomDonne(const std::string& Nom, const char* Quoi);
 void RemplirBoiteNom(QComboBox& Boite, const TLesBases& Collection, bool GarderTexte = true);
+// Tells the user that a time typed, which does not read back exactly as typed
+// (HeureExacte), is refused.
+void RefuserHeure(const QString& Texte);

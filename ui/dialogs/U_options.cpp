@@ -4,6 +4,7 @@
 #include "model/U_types.h"
 #include "scheduling/U_automate.h"
 #include "storage/U_fichier.h"
+#include "ui/dialogs/U_formesaisie.h"
 #include "ui/dialogs/U_modifduree.h"
 #include "ui/main/U_aide.h"
 #include "ui/main/U_centrage.h"
@@ -50,6 +51,7 @@ TF_options::~TF_options() = default;
 
 void TF_options::FormCreate() {
     ui->E_max->setText(TexteQt(Automate->DureeMax));
+    MaxPrecedent = ui->E_max->text();
     ui->E_debut->setText(TexteQt(Automate->DebutJournee));
     ui->E_fin->setText(TexteQt(Automate->FinJournee));
     ui->E_PauseDebut->setText(TexteQt(Automate->DebutPause));
@@ -106,12 +108,20 @@ void TF_options::ChoisirHeure(QLineEdit& Champ, bool HeureDuJour) {
         Fmodifduree.FixerBornes(QuartDebutGrille, QuartFinGrille);
     }
     Fmodifduree.FixerDuree(Heure(Champ));
-    if (FTable->ExecuterModal(Fmodifduree) == QDialog::Accepted)
+    if (FTable->ExecuterModal(Fmodifduree) == QDialog::Accepted) {
         Champ.setText(TexteQt(static_cast<TQuart>(FTable->DureeChoisie)));
+        if (&Champ == ui->E_max)
+            MaxPrecedent = Champ.text();
+    }
 }
 
 void TF_options::B_OKClick() {
-    const TQuart DureeMax = Heure(*ui->E_max);
+    TQuart DureeMax = 0; // the one time typed: refused unless it reads back as typed
+    if (!HeureExacte(VersAnsi(ui->E_max->text()), DureeMax)) {
+        RefuserHeure(ui->E_max->text());
+        ui->E_max->setText(MaxPrecedent);
+        return;
+    }
     const TQuart DebutJournee = Heure(*ui->E_debut);
     const TQuart FinJournee = Heure(*ui->E_fin);
     const TQuart DebutPause = Heure(*ui->E_PauseDebut);

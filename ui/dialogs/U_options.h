@@ -35,4 +35,5 @@ private:
     void ChoisirHeure(QLineEdit& Champ, bool HeureDuJour);
 
     std::unique_ptr<Ui::TF_options> ui;
+    QString MaxPrecedent; // what E_max showed before it was typed into
 };

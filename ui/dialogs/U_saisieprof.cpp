@@ -66,7 +66,7 @@ TF_prof::TF_prof(QWidget* Proprietaire)
     PreparerFormeSaisie(*this, Rubrique::Profs);
     PreparerBoiteNom(*ui->CB_nom, [this] { CB_nomKeyPress(); });
     connect(ui->CB_nom, &QComboBox::activated, this, &TF_prof::CB_nomClick);
-    ui->E_matiere->setValidator(new TValidateurAnsi(this));
+    LimiterAnsi(*ui->E_matiere);
 
     QTableWidget& Grille = *ui->SGProf;
     Grille.setColumnCount(2);

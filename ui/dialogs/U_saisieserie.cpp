@@ -50,8 +50,24 @@ public:
                           const QModelIndex& Index) const override {
         QWidget* Editeur = QStyledItemDelegate::createEditor(Parent, Option, Index);
         if (auto* Ligne = qobject_cast<QLineEdit*>(Editeur))
-            Ligne->setValidator(new TValidateurAnsi(Ligne));
+            LimiterAnsi(*Ligne);
         return Editeur;
+    }
+
+    // A volume typed that would not read back as typed is refused: the cell keeps its value.
+    void setModelData(QWidget* Editeur, QAbstractItemModel* Modele,
+                      const QModelIndex& Index) const override {
+        const auto* Ligne = qobject_cast<QLineEdit*>(Editeur);
+        TQuart Quart = 0;
+        if (Index.column() == ColonneVolume && Ligne && !Ligne->text().isEmpty() &&
+            !HeureExacte(VersAnsi(Ligne->text()), Quart)) {
+            // Said once the editor has closed: a box opening now would take the editor's
+            // focus and have it committed a second time.
+            QMetaObject::invokeMethod(
+                parent(), [Texte = Ligne->text()] { RefuserHeure(Texte); }, Qt::QueuedConnection);
+            return;
+        }
+        QStyledItemDelegate::setModelData(Editeur, Modele, Index);
     }
 
     // The style would draw the selection and the focus over the colour: a frame shows the

@@ -298,10 +298,13 @@ void TFAide::Montrer() {
     activateWindow();
 }
 
-// A modal dialog blocks every window but its own: while one runs, the help window belongs
-// to it, and leaves it when it closes (before its owner destroys it).
+// A dialog modal to the whole application (the platform's) blocks every window but its own:
+// while one runs, the help window belongs to it, and leaves it when it closes (before its
+// owner destroys it). The program's forms block only their own window: the help stays apart.
 void TFAide::Rattacher() {
     QWidget* Modale = QApplication::activeModalWidget();
+    if (Modale && Modale->windowModality() != Qt::ApplicationModal)
+        Modale = nullptr;
     if (Modale != parentWidget())
         ChangerParent(Modale);
 }

@@ -108,6 +108,8 @@ void TBlocVue::paintEvent(QPaintEvent*) {
         Peintre.drawText(QRect(0, y, width(), Hauteur), Cadrage | Qt::AlignTop, Texte);
         y += Hauteur;
     }
+    Peintre.setPen(CouleurQt(CouleurCadre(FBloc->Couleur())));
+    Peintre.drawRect(rect().adjusted(0, 0, -1, -1));
     // A held block stands nowhere yet: the grids' state under it is not its own.
     if (FBloc == Table.BlocPris.get() || FBloc == Table.BlocJumeau.get())
         return;

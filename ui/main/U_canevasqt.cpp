@@ -44,6 +44,12 @@ void TCanevasPeintre::Rectangle(int Gauche, int Haut, int Droite, int Bas) {
     Peintre.fillRect(QRect(Gauche, Haut, Droite - Gauche, Bas - Haut), Fond);
 }
 
+void TCanevasPeintre::Cadre(int Gauche, int Haut, int Droite, int Bas, TCouleur Couleur) {
+    Peintre.setPen(QPen(CouleurQt(Couleur), 1));
+    Peintre.setBrush(Qt::NoBrush);
+    Peintre.drawRect(QRect(Gauche, Haut, Droite - Gauche - 1, Bas - Haut - 1));
+}
+
 void TCanevasPeintre::Texte(int x, int y, const std::string& Texte) {
     const QString T = VersQt(Texte);
     Peintre.setFont(Police);

@@ -23,6 +23,7 @@ public:
     void FixerFond(TCouleur Couleur) override;
     void Ligne(int x1, int y1, int x2, int y2) override;
     void Rectangle(int Gauche, int Haut, int Droite, int Bas) override;
+    void Cadre(int Gauche, int Haut, int Droite, int Bas, TCouleur Couleur) override;
     void Texte(int x, int y, const std::string& Texte) override;
 
 private:
@@ -43,6 +44,9 @@ public:
     void Ligne(int x1, int y1, int x2, int y2) override { Dessin.Ligne(x1, y1, x2, y2); }
     void Rectangle(int Gauche, int Haut, int Droite, int Bas) override {
         Dessin.Rectangle(Gauche, Haut, Droite, Bas);
+    }
+    void Cadre(int Gauche, int Haut, int Droite, int Bas, TCouleur Couleur) override {
+        Dessin.Cadre(Gauche, Haut, Droite, Bas, Couleur);
     }
     void Texte(int x, int y, const std::string& Texte) override { Dessin.Texte(x, y, Texte); }
 

@@ -299,11 +299,12 @@ bool TFTable::FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGl
     // Near an edge both views scroll; the pointer moves with the grid so that it keeps
     // pointing at nearly the same row.
     constexpr int Marge = 50;
+    constexpr int MargeBas = 58; // 250 pixels down the form's 308-pixel window
     constexpr int Pas = 50;
     constexpr int Decalage = 49;
     QScrollBar& Barre = *ui->SBClasse;
     const int P = Barre.value();
-    if (y > P + 250 && P < Barre.maximum()) {
+    if (y > P + ui->PClasseFond->height() - MargeBas && P < Barre.maximum()) {
         QCursor::setPos(PositionGlobale - QPoint(0, Decalage));
         Barre.setValue(P + Pas);
     } else if (y < P + Marge && P > Barre.minimum()) {

@@ -53,6 +53,8 @@ int TFTable::ExecuterModal(QDialog& Dialogue) {
         std::vector<const QDialog*>& Pile;
         ~TRetrait() { Pile.pop_back(); }
     } Retrait{Modaux};
+    // A form blocks the window it belongs to, not the help the user reads beside it.
+    Dialogue.setWindowModality(Qt::WindowModal);
     return Dialogues().ExecuterModal(Dialogue);
 }
 

@@ -15,6 +15,7 @@
 #include "ui/main/U_blocvue.h"
 #include "ui/main/U_centrage.h"
 #include "ui/main/U_dialogues.h"
+#include "ui/main/U_disposition.h"
 #include "ui/main/U_glisser.h"
 #include "ui/main/U_listes.h"
 #include "ui/main/U_rubriques.h"
@@ -27,6 +28,7 @@
 #include <QStatusBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cstdio>
 
 TFTable* FTable = nullptr;
@@ -119,6 +121,9 @@ void ConfigurerResume(QTableWidget& Grille, std::initializer_list<int> Largeurs)
     int c = 0;
     for (const int Largeur : Largeurs)
         Grille.setColumnWidth(c++, Largeur + 1);
+    // The names' column takes what the others leave, so that its header reads whole and it
+    // grows with the window.
+    Grille.horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     Grille.verticalHeader()->setDefaultSectionSize(21);
     Grille.setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grille.setSelectionMode(QAbstractItemView::NoSelection);
@@ -131,8 +136,8 @@ void ConfigurerResume(QTableWidget& Grille, std::initializer_list<int> Largeurs)
 
 TFTable::TFTable(const QStringList& Arguments)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+                               Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                               Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TFTable>()) {
     // Model code run by FormCreate (opening a file) reaches the window through these.
     FTable = this;
@@ -149,6 +154,7 @@ TFTable::TFTable(const QStringList& Arguments)
     PanneauClasse.Fabrique = FabriqueClasse.get();
     PanneauProf.Fabrique = FabriqueProf.get();
     FormCreate(Arguments);
+    RetablirTaille();
     ProposerRecuperation();
     ActualiserCommandes();
 }
@@ -191,8 +197,10 @@ void TFTable::ConstruireVues() {
     }
     for (QWidget* Panneau : {ui->PClasse, ui->PProf})
         Panneau->installEventFilter(this); // the wheel over a block reaches its panel
-    ConfigurerResume(*ui->SGens, {80, 62, 62, 60});
-    ConfigurerResume(*ui->SGcours, {80, 62, 58, 60});
+    // The hours' columns a little narrower than the form's (62): with the scroll bar shown, the
+    // names' column keeps room for its whole header.
+    ConfigurerResume(*ui->SGens, {80, 59, 59, 60});
+    ConfigurerResume(*ui->SGcours, {80, 59, 56, 60});
     for (QScrollBar* Barre : {ui->SBClasse, ui->SBProf}) {
         Barre->setRange(0, TGrilleVue::Hauteur - ui->PClasseFond->height());
         Barre->setSingleStep(TGrilleVue::HauteurLigne + 1);
@@ -206,10 +214,24 @@ void TFTable::ConstruireVues() {
             [this] { ChangerListe(*ui->CBprof, LegendePProf, &TFTable::CBprofChange); });
 
     ConstruireConflits();
+    new TDisposition(*ui, *centralWidget(), QSize(LargeurClient, HauteurClient));
     resize(LargeurClient,
            HauteurClient + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    setFixedSize(size());
+    setMinimumSize(size());
     CentrerSurEcran(this);
+}
+
+// The size the window had when it last closed, on the same screen centre.
+void TFTable::RetablirTaille() {
+    const std::optional<TTailleFenetre> Taille = Registre->LireFenetre();
+    if (!Taille)
+        return;
+    resize(QSize(static_cast<int>(std::min<std::uint32_t>(Taille->Largeur, 0x7FFF)),
+                 static_cast<int>(std::min<std::uint32_t>(Taille->Hauteur, 0x7FFF)))
+               .expandedTo(minimumSize()));
+    CentrerSurEcran(this);
+    if (Taille->Agrandie)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TFTable::FormCreate(const QStringList& Arguments) {
@@ -266,6 +288,11 @@ void TFTable::FormDestroy() {
     DetruireGlobal(LesClasses);
     DetruireGlobal(LesProfs);
     DetruireGlobal(LesSeries);
+    if (Registre) {
+        const QRect Normale = normalGeometry().isValid() ? normalGeometry() : geometry();
+        Registre->EcrireFenetre({static_cast<std::uint32_t>(Normale.width()),
+                                 static_cast<std::uint32_t>(Normale.height()), isMaximized()});
+    }
     DetruireGlobal(Registre);
     DetruireGlobal(Sauveur);
 }

@@ -172,6 +172,7 @@ private:
     void ConstruireVues();
     void ConstruireMenus();
     void FormCreate(const QStringList& Arguments);
+    void RetablirTaille();
     // After a crash: offers the last state a program that no longer runs recorded.
     void ProposerRecuperation();
     void FormDestroy();
