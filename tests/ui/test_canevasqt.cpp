@@ -41,10 +41,13 @@ TEST_F(CanevasSemaine, AClassWeekIsPaintedWithItsBlocksAndGrid) {
     const QImage Image = Canevas.Image();
     ASSERT_EQ(Image.size(), QSize(275, 952));
 
-    // The block's rectangle runs from (40, 192) to (78, 267), right and bottom outside.
+    // The block's rectangle runs from (40, 192) to (78, 267), right and bottom outside, its
+    // edge a darker frame.
     const QColor Bloc = CouleurQt(Saumon);
-    EXPECT_EQ(Image.pixelColor(40, 192), Bloc);
-    EXPECT_EQ(Image.pixelColor(77, 266), Bloc);
+    EXPECT_EQ(Image.pixelColor(40, 192), CouleurQt(CouleurCadre(Saumon)));
+    EXPECT_EQ(Image.pixelColor(77, 266), CouleurQt(CouleurCadre(Saumon)));
+    EXPECT_EQ(Image.pixelColor(41, 193), Bloc);
+    EXPECT_EQ(Image.pixelColor(76, 265), Bloc);
     EXPECT_EQ(Image.pixelColor(70, 211), Bloc); // over the line between 10h00 and 10h15
     EXPECT_EQ(Image.pixelColor(78, 200), QColor(Qt::black));    // Tuesday's column line
     EXPECT_EQ(Image.pixelColor(60, 267), QColor(Qt::black));    // the line below the block
