@@ -126,9 +126,13 @@ TLignes LignesDuModele() {
 }
 
 TSauveur::TSauveur() {
-    // A folder of this instance's own: two running programs never share snapshots.
-    for (const QString& Parent : {QDir::tempPath(), QDir::currentPath()}) {
-        QTemporaryDir Temporaire(Parent + QStringLiteral("/horalo-XXXXXX"));
+    // A folder of this instance's own: two running programs never share snapshots. Only those
+    // in the private folder are offered after a crash; the others still serve undo.
+    for (const QString& Parent :
+         {QString::fromStdString(DossierDesTravaux()), QDir::tempPath(), QDir::currentPath()}) {
+        if (Parent.isEmpty())
+            continue;
+        QTemporaryDir Temporaire(QDir(Parent).filePath(QStringLiteral("horalo-XXXXXX")));
         Temporaire.setAutoRemove(false);
         if (Temporaire.isValid()) {
             Dossier = Temporaire.path().toStdString() + '/';
@@ -273,13 +277,25 @@ void TSauveur::Restaurer(std::int8_t Numero, int Sens) {
 }
 
 void TSauveur::Reinitialiser() {
-    Courant = 0;
     Modifie = false;
-    EtatNonMemorise = false;
-    Noter();
-    // As at creation: the next undo can only reach snapshots of the new history.
+    try {
+        Fonder();
+    } catch (const EErreurFichier&) {
+        // The state is the file's own, or an empty one: the next change starts the history.
+    }
+}
+
+void TSauveur::Fonder() {
+    // As at creation until the base is written: undo only reaches this history's snapshots.
+    Courant = 0;
     NbAnnuler = -1;
     NbRefaire = 0;
+    EtatNonMemorise = false;
+    Noter();
+    EcrireFichier(NomInstantane(1));
+    Courant = 1;
+    NbAnnuler = 0;
+    Noter();
 }
 
 void TSauveur::NoterFichier(const std::string& Chemin) {
@@ -291,7 +307,7 @@ void TSauveur::NoterFichier(const std::string& Chemin) {
 
 void TSauveur::Noter() const {
     if (DossierPropre)
-        EcrireProprietaire(Dossier, Courant, Fichier);
+        EcrireProprietaire(Dossier, Courant, Modifie, Fichier);
 }
 
 std::string TSauveur::NomInstantane(int N) const {

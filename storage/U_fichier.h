@@ -49,7 +49,13 @@ public:
         return Actif && (NbAnnuler > 0 || (EtatNonMemorise && Courant > 0));
     }
     bool PeutRefaire() const { return Actif && NbRefaire > 0; }
+    // The state in force becomes the base of a new history, which undo can reach, and the
+    // timetable reads unmodified (after New, Open and Save). A base that cannot be written
+    // only leaves the first change beyond undo.
     void Reinitialiser();
+    // The same, keeping the modified flag; throws EErreurFichier when the base cannot be
+    // written, and no snapshot then holds the state in force.
+    void Fonder();
     // The timetable's file ("Defaut" for none), kept with the snapshots so that a state
     // recovered after a crash saves where it belongs.
     void NoterFichier(const std::string& Chemin);

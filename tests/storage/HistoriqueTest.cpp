@@ -1,6 +1,8 @@
 // The undo/redo history: the ring of snapshot files and what each step restores.
 #include "tests/storage/SupportStockage.h"
 
+#include "storage/U_recuperation.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -134,18 +136,21 @@ TEST_F(HistoriqueTest, AnnulerRetablitLaClasseEtLeProfAffiches) {
     EXPECT_FALSE(Sauveur_->Modifie);
 }
 
+// The state in force (a file opened or saved) is the base: the first change can be undone.
 TEST_F(HistoriqueTest, ReinitialiserRepartCommeALaCreation) {
     for (int k = 1; k <= 5; ++k)
         Changer(k);
     Sauveur_->Annuler();
     Sauveur_->Reinitialiser();
-    VerifierCompteurs(0, -1, 0);
+    VerifierCompteurs(1, 0, 0);
     EXPECT_FALSE(Sauveur_->Modifie);
     EXPECT_FALSE(Sauveur_->PeutAnnuler());
     EXPECT_FALSE(Sauveur_->PeutRefaire());
 
     Changer(50);
-    VerifierCompteurs(1, 0, 0);
+    VerifierCompteurs(2, 1, 0);
+    Sauveur_->Annuler();
+    EXPECT_EQ(Etat(), 4);
     EXPECT_FALSE(Sauveur_->PeutAnnuler()); // file 5 of the old history is out of reach
 }
 
@@ -155,7 +160,8 @@ TEST_F(HistoriqueTest, DeuxInstancesNePartagentAucunInstantane) {
     for (const TSauveur* S : {&Autre, Sauveur_.get()}) {
         QDir Parent(QString::fromStdString(S->Dossier));
         ASSERT_TRUE(Parent.cdUp());
-        EXPECT_EQ(Parent.canonicalPath(), QDir(QDir::tempPath()).canonicalPath());
+        EXPECT_EQ(Parent.canonicalPath() + u'/', QString::fromStdString(DossierDesTravaux()));
+        EXPECT_FALSE(QFileInfo(Parent.path()).permissions() & QFile::Permissions(0x0077));
     }
     Changer(1);
     Autre.Memoriser();

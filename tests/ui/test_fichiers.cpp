@@ -109,6 +109,14 @@ TEST_F(FichiersTest, OpenNamesTheFileAndNewKeepsTheCaption) {
     EXPECT_EQ(Table->NomFichierEnregistrement, Fichier.toStdString());
     EXPECT_EQ(Plages(*C1(), "Maths"), "0:40-43");
     EXPECT_FALSE(Sauveur->Modifie);
+    // The state opened is the history's base, and undo keeps the file Ctrl+S writes.
+    MenuSur("MCC1Lundi40Maths", "Supprimer1");
+    EXPECT_EQ(Plages(*C1(), "Maths"), "");
+    Raccourci(Qt::Key_Z);
+    EXPECT_EQ(Plages(*C1(), "Maths"), "0:40-43");
+    Raccourci(Qt::Key_S);
+    EXPECT_TRUE(Dialogues.NomsProposes.isEmpty());
+    EXPECT_FALSE(Sauveur->Modifie);
 
     Raccourci(Qt::Key_N);
     EXPECT_EQ(LesClasses->Nombre(), 0);

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -139,6 +140,9 @@ TEST_F(OptionsTest, OkRestartsTheHistoryAndKeepsWhatIsToSave) {
         EXPECT_EQ(Sauveur == Ancien, !c.Ok);
         EXPECT_EQ(Controle<QAction>(QStringLiteral("Annuler1"))->isEnabled(), !c.Ok);
         EXPECT_EQ(Sauveur->Modifie, c.ModifieApres);
+        // What a crash would bring back: the state in force, as a snapshot.
+        EXPECT_TRUE(
+            QFileInfo::exists(QString::fromStdString(Sauveur->NomInstantane(Sauveur->Courant))));
         EXPECT_EQ(Reglages() == Avant, !c.Actions || !c.Ok);
     }
     // With a placement setting changed, quitting still asks to save.

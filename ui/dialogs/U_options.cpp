@@ -133,20 +133,27 @@ void TF_options::B_OKClick() {
                          FinJournee != Automate->FinJournee || DebutPause != Automate->DebutPause ||
                          FinPause != Automate->FinPause;
 
-    // The undo history restarts empty. The new instance exists before the old one goes,
-    // so that a failure leaves the old one in place.
-    auto Nouveau = std::make_unique<TSauveur>();
-    DetruireGlobal(Sauveur);
-    Sauveur = Nouveau.release();
-    Sauveur->NiveauxMax = static_cast<std::int8_t>(ui->UpDown1->value());
-    Sauveur->Actif = ui->CB_annule->isChecked();
-    Sauveur->Modifie = Modifie;
-
+    const TAutomate Avant = *Automate;
     Automate->DureeMax = DureeMax;
     Automate->DebutJournee = DebutJournee;
     Automate->FinJournee = FinJournee;
     Automate->DebutPause = DebutPause;
     Automate->FinPause = FinPause;
+    // The undo history restarts from the state in force (settings included), recorded before
+    // the old history goes: a crash then loses no more than before. A failure keeps it all.
+    auto Nouveau = std::make_unique<TSauveur>();
+    Nouveau->NiveauxMax = static_cast<std::int8_t>(ui->UpDown1->value());
+    Nouveau->Actif = ui->CB_annule->isChecked();
+    Nouveau->Modifie = Modifie;
+    Nouveau->NoterFichier(FTable->NomFichierEnregistrement);
+    try {
+        Nouveau->Fonder();
+    } catch (const EErreurFichier&) {
+        *Automate = Avant;
+        throw;
+    }
+    DetruireGlobal(Sauveur);
+    Sauveur = Nouveau.release();
     FTable->ActualiserCommandes();
     accept();
 }

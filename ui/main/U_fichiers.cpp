@@ -39,9 +39,13 @@ bool TFTable::PeutRemplacer() {
 }
 
 void TFTable::Nouveau1Click() {
-    if (!PeutRemplacer())
-        return;
+    if (PeutRemplacer())
+        Vider();
+}
+
+void TFTable::Vider() {
     Sauveur->ViderModele();
+    NomFichierEnregistrement = "Defaut";
     Sauveur->Reinitialiser();
 }
 
@@ -51,9 +55,9 @@ void TFTable::Ouvrir1Click() {
         [this](const QString& Dossier) { DialogFolderChange(Dossier); });
     if (Chemin.isEmpty() || !PeutRemplacer())
         return;
-    Sauveur->ViderModele();
-    Sauveur->Reinitialiser();
+    Vider();
     const bool Sain = Sauveur->LireFichier(Chemin.toStdString());
+    Sauveur->Reinitialiser(); // the state read is the history's base
     NomFichierOuverture = Chemin.toStdString();
     // A file that failed to open is never the one a save writes over.
     if (Sain)
@@ -100,31 +104,40 @@ void TFTable::ProposerRecuperation() {
     if (Travaux.empty())
         return;
     const TTravailPerdu& Dernier = Travaux.front();
+    const bool SansFichier = Dernier.Fichier.empty() || Dernier.Fichier == "Defaut";
+    // The file is named: Save writes there, so the user must see it before saying yes.
+    const QString Travail =
+        SansFichier
+            ? QStringLiteral("du travail sans fichier")
+            : QStringLiteral("du travail sur « %1 »").arg(QString::fromStdString(Dernier.Fichier));
     const QString Question =
         QStringLiteral("Horalo ne s'est pas fermé normalement. Voulez-vous récupérer le dernier "
-                       "état du travail (enregistré le %1 à %2) ?")
-            .arg(Dernier.Date.toString(QStringLiteral("dd/MM")),
+                       "état %1 (enregistré le %2 à %3) ?")
+            .arg(Travail, Dernier.Date.toString(QStringLiteral("dd/MM")),
                  Dernier.Date.toString(QStringLiteral("HH'h'mm")));
     if (!Messages().Confirmer(VersAnsi(Question))) {
         QDir(Dernier.Dossier).removeRecursively();
         return;
     }
-    QFile Instantane(Dernier.Instantane);
-    if (!Instantane.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> Octets =
+        LireFichierPrive(Dernier.Instantane, TailleMaxInstantane);
+    if (!Octets) {
         Messages().Erreur(VersAnsi(QStringLiteral("Impossible de lire « %1 » : le travail reste "
                                                   "dans ce dossier.")
                                        .arg(Dernier.Instantane)));
         return;
     }
-    const QByteArray Octets = Instantane.readAll();
     // A damaged snapshot is told by the reader; its folder stays, for another try.
-    if (!Sauveur->ChargerOctets(std::string_view(Octets.constData(), Octets.size()),
+    if (!Sauveur->ChargerOctets(std::string_view(Octets->constData(), Octets->size()),
                                 Dernier.Instantane.toStdString()))
         return;
-    NomFichierEnregistrement = Dernier.Fichier.empty() ? "Defaut" : Dernier.Fichier;
-    if (NomFichierEnregistrement != "Defaut")
+    NomFichierEnregistrement = SansFichier ? "Defaut" : Dernier.Fichier;
+    if (!SansFichier)
         setWindowTitle(Legende + QString::fromStdString(NomFichierEnregistrement));
-    // Recorded in this program's own history, so that the work survives another crash.
-    Sauveur->Memoriser();
+    // The base of this program's own history, so that the work survives another crash; the
+    // dead program's folder goes only once it is.
+    Sauveur->Modifie = true;
+    Sauveur->NoterFichier(NomFichierEnregistrement);
+    Sauveur->Fonder();
     QDir(Dernier.Dossier).removeRecursively();
 }

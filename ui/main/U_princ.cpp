@@ -155,7 +155,9 @@ TFTable::TFTable(const QStringList& Arguments)
     PanneauProf.Fabrique = FabriqueProf.get();
     FormCreate(Arguments);
     RetablirTaille();
-    ProposerRecuperation();
+    Sauveur->Reinitialiser(); // the timetable as opened is the history's base
+    // A recovery that fails says so, and the window still comes up.
+    ExecuterProtege([this] { ProposerRecuperation(); });
     ActualiserCommandes();
 }
 
@@ -381,7 +383,6 @@ void TFTable::ViderAffichage() {
         PreparerResume(*Resume, 0);
     ui->L_serie->setText(QStringLiteral("..."));
     ui->L_matiere->setText(QStringLiteral("..."));
-    NomFichierEnregistrement = "Defaut";
 }
 
 std::string TFTable::ClasseAffichee() const {

@@ -175,6 +175,8 @@ private:
     void RetablirTaille();
     // After a crash: offers the last state a program that no longer runs recorded.
     void ProposerRecuperation();
+    // An empty timetable without a file, the base of a new history.
+    void Vider();
     void FormDestroy();
     void RemplirSGens(TClasse& Classe);
     void RemplirSGcours(TProf& Prof);

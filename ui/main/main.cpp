@@ -47,10 +47,15 @@ int main(int argc, char** argv) {
     QStringList Arguments = QApplication::arguments();
     Arguments.removeFirst();
     int Resultat = 0;
-    {
+    try {
         TFTable Table(Arguments);
         Table.show();
         Resultat = QApplication::exec();
+    } catch (const std::exception& Erreur) {
+        // Whatever start-up or shut-down let through is told, not left to abort().
+        std::fprintf(stderr, "Horalo : %s\n", Erreur.what());
+        AfficherErreur(Erreur);
+        Resultat = 1;
     }
     InstallerAide(nullptr);
     InstallerMessages(nullptr);
