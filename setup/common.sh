@@ -8,6 +8,7 @@ HORALO_PACKAGES=(
     libgl-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth poppler-utils fonts-dejavu-core fonts-urw-base35 qt6-translations-l10n
     python3-icalendar python3-html5lib
+    librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )
 
 horalo_as_root() {

@@ -125,6 +125,17 @@ void MettreAJourBaseMime(const QString& DossierMime) {
     Processus.startDetached();
 }
 
+// A package put the type and the menu entry in a system data folder: copies in the user's
+// folder would show Horalo twice.
+bool InstalleSurLeSysteme(const QString& Donnees) {
+    for (const QString& Dossier :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        if (Dossier != Donnees &&
+            QFileInfo::exists(Dossier + QStringLiteral("/mime/packages/horalo.xml")))
+            return true;
+    return false;
+}
+
 } // namespace
 
 TRegistre::TRegistre() : Cle(std::make_unique<TBaseRegistre>()) {
@@ -194,6 +205,13 @@ void TRegistre::AssocierExtension(const QString& Programme, const QString& Icone
         return;
 
     const QString Paquet = Donnees + QStringLiteral("/mime/packages/horalo-edt.xml");
+    if (InstalleSurLeSysteme(Donnees)) {
+        // What a run from a build tree declared before the package came goes.
+        QFile::remove(Donnees + QStringLiteral("/applications/horalo.desktop"));
+        if (QFile::remove(Paquet))
+            MettreAJourBaseMime(Donnees + QStringLiteral("/mime"));
+        return;
+    }
     const bool PaquetChange = !MemeContenu(Paquet, PaquetMime());
     if (EcrireFichierSur(Paquet, PaquetMime()) &&
         (PaquetChange || !QFileInfo::exists(Donnees + QStringLiteral("/mime/mime.cache"))))

@@ -37,7 +37,8 @@ public:
     void EcrireFenetre(const TTailleFenetre& Taille);
 
     // Declares the .edt type and a desktop entry opening it with the running program,
-    // under the user's data folder. Each file that cannot be written is skipped silently.
+    // under the user's data folder, unless a package declared them for the whole system. Each
+    // file that cannot be written is skipped silently.
     void AssocierExtension();
     // The same for a given program and icon file (":/horalo.png" when the window's
     // resources are linked in); an empty program leaves the desktop entry out.

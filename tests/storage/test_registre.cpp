@@ -240,6 +240,17 @@ TEST_F(AssociationTest, DeclaresTheTypeAndOpensItWithTheProgram) {
     EXPECT_TRUE(Messages.Montres.empty());
 }
 
+// Installed as a package, Horalo declares nothing in the user's folder, and takes back
+// what a run from a build tree declared there before.
+TEST_F(AssociationTest, AnInstalledPackageIsNotDeclaredAgain) {
+    TRegistre::AssocierExtension(QStringLiteral("/opt/horalo/horalo"), QString());
+    TDossiersUtilisateur::Ecrire(Dossiers.Systeme + QStringLiteral("/mime/packages/horalo.xml"),
+                                 "<mime-info/>");
+    TRegistre::AssocierExtension(QStringLiteral("/usr/bin/horalo"), QString());
+    EXPECT_FALSE(QFileInfo::exists(Chemin("mime/packages/horalo-edt.xml")));
+    EXPECT_FALSE(QFileInfo::exists(Chemin("applications/horalo.desktop")));
+}
+
 TEST_F(AssociationTest, AMovedProgramIsNamedAtTheNextStart) {
     TRegistre::AssocierExtension(QStringLiteral("/opt/horalo/horalo"), QString());
     TRegistre::AssocierExtension(QStringLiteral("/home/marie/bin/horalo"), QString());

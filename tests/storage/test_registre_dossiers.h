@@ -17,12 +17,16 @@ public:
         EXPECT_TRUE(Racine.isValid());
         Config = Racine.filePath(QStringLiteral("config"));
         Donnees = Racine.filePath(QStringLiteral("data"));
+        Systeme = Racine.filePath(QStringLiteral("systeme"));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(Config));
         qputenv("XDG_DATA_HOME", QFile::encodeName(Donnees));
+        // Whatever this machine has installed stays out of the tests.
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(Systeme));
     }
     ~TDossiersUtilisateur() {
         Retablir("XDG_CONFIG_HOME", AncienConfig);
         Retablir("XDG_DATA_HOME", AncienDonnees);
+        Retablir("XDG_DATA_DIRS", AncienSysteme);
     }
     TDossiersUtilisateur(const TDossiersUtilisateur&) = delete;
     TDossiersUtilisateur& operator=(const TDossiersUtilisateur&) = delete;
@@ -43,6 +47,7 @@ public:
     QTemporaryDir Racine;
     QString Config;
     QString Donnees;
+    QString Systeme; // the system's data folders
 
 private:
     static std::optional<QByteArray> Valeur(const char* Nom) {
@@ -57,4 +62,5 @@ private:
 
     const std::optional<QByteArray> AncienConfig = Valeur("XDG_CONFIG_HOME");
     const std::optional<QByteArray> AncienDonnees = Valeur("XDG_DATA_HOME");
+    const std::optional<QByteArray> AncienSysteme = Valeur("XDG_DATA_DIRS");
 };

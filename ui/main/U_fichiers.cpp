@@ -4,6 +4,7 @@
 #include "storage/U_fichier.h"
 #include "storage/U_recuperation.h"
 #include "storage/U_registre.h"
+#include "storage/U_verrou.h"
 #include "ui/main/U_dialogues.h"
 #include "ui/main/U_princ.h"
 #include "ui/main/U_texteqt.h"
@@ -13,8 +14,6 @@
 #include <QFile>
 
 namespace {
-
-const QString Legende = QStringLiteral("Horalo - Emploi du temps - ");
 
 QString DossierRetenu() {
     return Registre ? QString::fromStdString(Registre->LireDossier()) : QString();
@@ -47,13 +46,14 @@ void TFTable::Vider() {
     Sauveur->ViderModele();
     NomFichierEnregistrement = "Defaut";
     Sauveur->Reinitialiser();
+    LacherFichier();
 }
 
 void TFTable::Ouvrir1Click() {
     const QString Chemin = Dialogues().OuvrirFichier(
         this, DossierRetenu(), QString::fromStdString(NomFichierOuverture),
         [this](const QString& Dossier) { DialogFolderChange(Dossier); });
-    if (Chemin.isEmpty() || !PeutRemplacer())
+    if (Chemin.isEmpty() || !PeutRemplacer() || !AccederFichier(Chemin))
         return;
     Vider();
     const bool Sain = Sauveur->LireFichier(Chemin.toStdString());
@@ -62,16 +62,23 @@ void TFTable::Ouvrir1Click() {
     // A file that failed to open is never the one a save writes over.
     if (Sain)
         NomFichierEnregistrement = Chemin.toStdString();
-    setWindowTitle(Legende + Chemin);
+    else
+        LacherFichier();
+    MontrerFichier(Chemin);
 }
 
 void TFTable::Enregistrer1Click() {
-    if (NomFichierEnregistrement == "Defaut") {
+    // Read-only: the file belongs to another program, so the save goes elsewhere.
+    if (NomFichierEnregistrement == "Defaut" || LectureSeule) {
         Enregistrersous1Click();
         return;
     }
+    const QString Chemin = QString::fromStdString(NomFichierEnregistrement);
+    if (!PeutEcrire(Chemin))
+        return;
     Sauveur->EcrireFichier(NomFichierEnregistrement);
-    setWindowTitle(Legende + QString::fromStdString(NomFichierEnregistrement));
+    Verrou->NoterEtat();
+    MontrerFichier(Chemin);
     Sauveur->Reinitialiser();
 }
 
@@ -79,9 +86,10 @@ void TFTable::Enregistrersous1Click() {
     const QString Chemin = Dialogues().EnregistrerFichier(
         this, DossierRetenu(), QString::fromStdString(NomFichierEnregistrement),
         [this](const QString& Dossier) { DialogFolderChange(Dossier); });
-    if (Chemin.isEmpty())
+    if (Chemin.isEmpty() || !PeutEcrire(Chemin))
         return;
     NomFichierEnregistrement = Chemin.toStdString();
+    LectureSeule = false;
     Enregistrer1Click();
 }
 
@@ -131,9 +139,11 @@ void TFTable::ProposerRecuperation() {
     if (!Sauveur->ChargerOctets(std::string_view(Octets->constData(), Octets->size()),
                                 Dernier.Instantane.toStdString()))
         return;
-    NomFichierEnregistrement = SansFichier ? "Defaut" : Dernier.Fichier;
-    if (!SansFichier)
-        setWindowTitle(Legende + QString::fromStdString(NomFichierEnregistrement));
+    NomFichierEnregistrement =
+        SansFichier || !AccederFichier(QString::fromStdString(Dernier.Fichier)) ? "Defaut"
+                                                                                : Dernier.Fichier;
+    if (NomFichierEnregistrement != "Defaut")
+        MontrerFichier(QString::fromStdString(NomFichierEnregistrement));
     // The base of this program's own history, so that the work survives another crash; the
     // dead program's folder goes only once it is.
     Sauveur->Modifie = true;

@@ -8,6 +8,7 @@
 #include "scheduling/U_automate.h"
 #include "scheduling/U_optimiseur.h"
 #include "storage/U_fichier.h"
+#include "storage/U_verrou.h"
 #include "ui/main/U_impression.h"
 #include "ui/main/U_lotsechanges.h"
 #include "ui/main/U_lotsqualite.h"
@@ -35,7 +36,8 @@ const char* const Usage =
     "  horalo --qualite FICHIER.edt              mesures de qualité, en CSV\n"
     "  horalo --ameliorer ENTREE.edt SORTIE.edt [--etapes N]\n"
     "                                            améliore l'emploi du temps (N étapes)\n"
-    "  horalo --help                             affiche cette aide\n";
+    "  horalo --help                             affiche cette aide\n"
+    "  horalo --version                          affiche la version\n";
 
 void Ecrire(std::FILE* Flux, const QString& Texte) {
     std::fputs(Texte.toUtf8().constData(), Flux);
@@ -159,9 +161,22 @@ QString TextePlaces(long Places, long APlacer) {
         .arg(NombreFrancais(Places), NombreFrancais(APlacer));
 }
 
+constexpr int StatutVerrouille = 3;
+
+// A timetable another Horalo holds open is never written behind its back.
+bool Libre(const QString& Sortie) {
+    const std::optional<TDetenteur> Detenteur = DetenteurDe(Sortie);
+    if (Detenteur)
+        Ecrire(stderr, QStringLiteral("« %1 » est ouvert par %2 : rien n'est écrit.")
+                           .arg(Sortie, DecrireDetenteur(*Detenteur)));
+    return !Detenteur;
+}
+
 } // namespace
 
 int Placer(const QString& Entree, const QString& Sortie, const std::function<QString()>& Placer) {
+    if (!Sortie.isEmpty() && !Libre(Sortie))
+        return StatutVerrouille;
     TSession Session;
     if (!TSession::Lire(Entree))
         return 1;
@@ -199,7 +214,7 @@ bool EstTravailEnLot(int argc, char** argv) {
         return false;
     const std::string Premier = argv[1];
     return Premier == "--pdf" || Premier == "--placer" || Premier == "--optimiser" ||
-           Premier == "--help" || EstTravailQualite(Premier) ||
+           Premier == "--help" || Premier == "--version" || EstTravailQualite(Premier) ||
            EstEchangeEnLot(QString::fromLocal8Bit(Premier));
 }
 
@@ -222,6 +237,10 @@ int TravailEnLot(const QStringList& Arguments) {
     if (Commande == QStringLiteral("--help")) {
         std::fputs(Usage, stdout);
         std::fputs(UsageEchanges, stdout);
+        return 0;
+    }
+    if (Commande == QStringLiteral("--version")) {
+        std::fputs("Horalo " HORALO_VERSION "\n", stdout);
         return 0;
     }
     if (EstEchangeEnLot(Commande)) {

@@ -8,6 +8,7 @@
 #include "scheduling/U_automate.h"
 #include "storage/U_fichier.h"
 #include "storage/U_registre.h"
+#include "storage/U_verrou.h"
 #include "ui/dialogs/U_apropos.h"
 #include "ui/dialogs/U_modifduree.h"
 #include "ui/main/U_aide.h"
@@ -255,15 +256,15 @@ void TFTable::FormCreate(const QStringList& Arguments) {
     Registre->AssocierExtension();
     Automate = new TAutomate;
 
-    if (Arguments.isEmpty()) {
+    // A path with blanks given without quotes arrives cut into several arguments. It is not
+    // cut to any length: a shortened path could open, and later overwrite, another file.
+    const QString Nom = Arguments.join(QLatin1Char(' '));
+    if (Arguments.isEmpty() || !AccederFichier(Nom)) {
         LesSeries = new TLesSeries;
         LesProfs = new TLesProfs;
         LesClasses = new TLesClasses;
         return;
     }
-    // A path with blanks given without quotes arrives cut into several arguments. It is not
-    // cut to any length: a shortened path could open, and later overwrite, another file.
-    const QString Nom = Arguments.join(QLatin1Char(' '));
     LesSeries = nullptr;
     LesProfs = nullptr;
     LesClasses = nullptr;
@@ -271,6 +272,7 @@ void TFTable::FormCreate(const QStringList& Arguments) {
     try {
         Sain = Sauveur->LireFichier(Nom.toStdString());
     } catch (const EErreurFichier& Erreur) {
+        LacherFichier();
         AfficherErreur(Erreur);
         return;
     }
@@ -278,7 +280,9 @@ void TFTable::FormCreate(const QStringList& Arguments) {
     NomFichierOuverture = Nom.toStdString();
     if (Sain)
         NomFichierEnregistrement = Nom.toStdString();
-    setWindowTitle(QStringLiteral("Horalo - Emploi du temps - ") + Nom);
+    else
+        LacherFichier();
+    MontrerFichier(Nom);
 }
 
 void TFTable::FormDestroy() {

@@ -31,6 +31,7 @@ class TFabriqueBlocsQt;
 class TGlisseur;
 class TProf;
 struct TReglagesFet;
+class TVerrou;
 
 namespace Ui {
 class TFTable;
@@ -192,7 +193,15 @@ private:
     bool PeutRemplacer();
     // Reads a school to import, then replaces the timetable with it and shows the report.
     void Importer(const QString& Chemin, const TReglagesFet& Reglages);
-    QPrinter& Imprimante(); // kept from one print or set-up to the next
+    // Takes the lock of a timetable about to open; when another program holds it, says who
+    // and offers it read-only. False when the user gives the opening up.
+    bool AccederFichier(const QString& Chemin);
+    void LacherFichier(); // the timetable's file is closed
+    // Before a save to Chemin: its lock (moved there from the file left), and a question when
+    // someone changed the file since it was read or written.
+    bool PeutEcrire(const QString& Chemin);
+    void MontrerFichier(const QString& Chemin); // the caption
+    QPrinter& Imprimante();                     // kept from one print or set-up to the next
     void ChangerListe(QComboBox& Liste, const std::string& Legende, void (TFTable::*Change)());
     void SupprimerCours(const TBloc& Bloc);
     TClasse* ClasseDuCours(const TBloc& Bloc) const;
@@ -222,6 +231,8 @@ private:
     TPlacesPossibles Places;
     std::vector<const QDialog*> Modaux; // the program's forms shown modally, innermost last
     bool TravailEnCours = false;
+    std::unique_ptr<TVerrou> Verrou; // the lock of the timetable's file, when held
+    bool LectureSeule = false;       // another program holds it
 };
 
 extern TFTable* FTable;
