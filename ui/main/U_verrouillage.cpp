@@ -8,8 +8,10 @@
 #include <QFileInfo>
 
 bool TFTable::AccederFichier(const QString& Chemin) {
-    if (Verrou && Verrou->Fichier() == QFileInfo(Chemin).absoluteFilePath())
-        return true; // already ours
+    if (Verrou && Verrou->Fichier() == QFileInfo(Chemin).absoluteFilePath()) {
+        Verrou->NoterEtat(); // read again
+        return true;
+    }
     auto Nouveau = std::make_unique<TVerrou>(Chemin);
     const auto Tenu = [&] { return DecrireDetenteur(Nouveau->Tenu().value_or(TDetenteur{})); };
     bool Pris = Nouveau->Prendre();
@@ -27,6 +29,8 @@ bool TFTable::AccederFichier(const QString& Chemin) {
         return false;
     Verrou = Pris ? std::move(Nouveau) : nullptr;
     LectureSeule = !Pris;
+    if (Verrou)
+        Verrou->NoterEtat(); // as about to be read
     return true;
 }
 
