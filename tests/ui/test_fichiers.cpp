@@ -490,97 +490,99 @@ TEST(LigneDeCommandeEchanges, ImporterEtPublierDisentCeQuIlsFont) {
         EXPECT_TRUE(r.Erreurs.contains(QString::fromUtf8(c.Erreurs))) << r.Erreurs.toStdString();
     }
     EXPECT_TRUE(QFile::exists(Pub + QStringLiteral("/classe-2A.ics")));
-    // ---- One writer per file.
+}
 
-    namespace {
+// ---- One writer per file.
 
-    QByteArray Octets(const QString& Chemin) {
-        QFile f(Chemin);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+namespace {
 
-    std::vector<std::string> QuestionsUtf8(const TMessagesScriptes& Messages) {
-        std::vector<std::string> Textes;
-        for (const std::string& Question : Messages.Questions)
-            Textes.push_back(Utf8(Question));
-        return Textes;
-    }
+QByteArray Octets(const QString& Chemin) {
+    QFile f(Chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
-    } // namespace
+std::vector<std::string> QuestionsUtf8(const TMessagesScriptes& Messages) {
+    std::vector<std::string> Textes;
+    for (const std::string& Question : Messages.Questions)
+        Textes.push_back(Utf8(Question));
+    return Textes;
+}
 
-    // A first program holds the file; the window, a second one, may only read it, and a batch
-    // command may not write it. Once the first is killed its lock is stale and taken over.
-    TEST_F(FichiersTest, ASecondProgramOnAFileOnlyReadsIt) {
-        const QString Fichier = Enregistre("partage.edt");
-        const QByteArray Avant = Octets(Fichier);
-        QTemporaryDir Temporaire; // the first program finds no lost work to offer
-        QProcess Premier;
-        QProcessEnvironment Environnement = QProcessEnvironment::systemEnvironment();
-        Environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        Environnement.insert(QStringLiteral("TMPDIR"), Temporaire.path());
-        Premier.setProcessEnvironment(Environnement);
-        Premier.start(QStringLiteral(HORALO_PROGRAMME), {Fichier});
-        QDeadlineTimer Limite(30000);
-        while (!DetenteurDe(Fichier) && !Limite.hasExpired())
-            QTest::qWait(20);
-        ASSERT_TRUE(DetenteurDe(Fichier)) << "the first program never took the lock";
-        EXPECT_EQ(DetenteurDe(Fichier)->Processus, Premier.processId());
+} // namespace
 
-        Messages.Reponses = {TReponse::Non, TReponse::Oui}; // drop the changes, then read only
-        Dialogues.Fichiers = {Fichier};
-        Raccourci(Qt::Key_O);
-        ASSERT_EQ(Messages.Questions.size(), 2u);
-        EXPECT_TRUE(QuestionsUtf8(Messages)[1].starts_with("« " + Fichier.toStdString() +
-                                                           " » est déjà ouvert par "))
-            << QuestionsUtf8(Messages)[1];
-        EXPECT_EQ(Table->windowTitle(), Legende + Fichier + QStringLiteral(" (lecture seule)"));
-        EXPECT_EQ(LesClasses->Nombre(), 2); // read all the same
+// A first program holds the file; the window, a second one, may only read it, and a batch
+// command may not write it. Once the first is killed its lock is stale and taken over.
+TEST_F(FichiersTest, ASecondProgramOnAFileOnlyReadsIt) {
+    const QString Fichier = Enregistre("partage.edt");
+    const QByteArray Avant = Octets(Fichier);
+    QTemporaryDir Temporaire; // the first program finds no lost work to offer
+    QProcess Premier;
+    QProcessEnvironment Environnement = QProcessEnvironment::systemEnvironment();
+    Environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    Environnement.insert(QStringLiteral("TMPDIR"), Temporaire.path());
+    Premier.setProcessEnvironment(Environnement);
+    Premier.start(QStringLiteral(HORALO_PROGRAMME), {Fichier});
+    QDeadlineTimer Limite(30000);
+    while (!DetenteurDe(Fichier) && !Limite.hasExpired())
+        QTest::qWait(20);
+    ASSERT_TRUE(DetenteurDe(Fichier)) << "the first program never took the lock";
+    EXPECT_EQ(DetenteurDe(Fichier)->Processus, Premier.processId());
 
-        // Save asks for another name; naming the held file is refused.
-        Dialogues.Fichiers = {Fichier, QString()};
-        Raccourci(Qt::Key_S);
-        Raccourci(Qt::Key_S);
-        EXPECT_EQ(Dialogues.NomsProposes.size(), 2);
-        ASSERT_FALSE(Messages.Montres.empty());
-        EXPECT_TRUE(Messages.MontresUtf8().back().ends_with(" : enregistrez sous un autre nom."));
-        const TSortie Lot = Lancer({QStringLiteral("--placer"), Fichier, Fichier});
-        EXPECT_EQ(Lot.Statut, 3);
-        EXPECT_TRUE(Lot.Erreurs.contains(QStringLiteral(" est ouvert par ")))
-            << Lot.Erreurs.toStdString();
-        EXPECT_EQ(Octets(Fichier), Avant);
+    Messages.Reponses = {TReponse::Non, TReponse::Oui}; // drop the changes, then read only
+    Dialogues.Fichiers = {Fichier};
+    Raccourci(Qt::Key_O);
+    ASSERT_EQ(Messages.Questions.size(), 2u);
+    EXPECT_TRUE(QuestionsUtf8(Messages)[1].starts_with("« " + Fichier.toStdString() +
+                                                       " » est déjà ouvert par "))
+        << QuestionsUtf8(Messages)[1];
+    EXPECT_EQ(Table->windowTitle(), Legende + Fichier + QStringLiteral(" (lecture seule)"));
+    EXPECT_EQ(LesClasses->Nombre(), 2); // read all the same
 
-        Premier.kill();
-        Premier.waitForFinished();
+    // Save asks for another name; naming the held file is refused.
+    Dialogues.Fichiers = {Fichier, QString()};
+    Raccourci(Qt::Key_S);
+    Raccourci(Qt::Key_S);
+    EXPECT_EQ(Dialogues.NomsProposes.size(), 2);
+    ASSERT_FALSE(Messages.Montres.empty());
+    EXPECT_TRUE(Messages.MontresUtf8().back().ends_with(" : enregistrez sous un autre nom."));
+    const TSortie Lot = Lancer({QStringLiteral("--placer"), Fichier, Fichier});
+    EXPECT_EQ(Lot.Statut, 3);
+    EXPECT_TRUE(Lot.Erreurs.contains(QStringLiteral(" est ouvert par ")))
+        << Lot.Erreurs.toStdString();
+    EXPECT_EQ(Octets(Fichier), Avant);
+
+    Premier.kill();
+    Premier.waitForFinished();
+    Messages.Questions.clear();
+    Dialogues.Fichiers = {Fichier};
+    Raccourci(Qt::Key_O);
+    EXPECT_TRUE(Messages.Questions.empty());
+    EXPECT_EQ(Table->windowTitle(), Legende + Fichier);
+    EXPECT_EQ(DetenteurDe(Fichier)->Processus, QCoreApplication::applicationPid());
+    Table.reset(); // quitting gives the lock back
+    EXPECT_FALSE(DetenteurDe(Fichier));
+}
+
+// Someone changed the opened file: Save asks before writing over it.
+TEST_F(FichiersTest, SavingOverAFileChangedOnDiskAsksFirst) {
+    const QString Fichier = Enregistre("ouvert.edt");
+    Messages.Reponses = {TReponse::Non};
+    Dialogues.Fichiers = {Fichier};
+    Raccourci(Qt::Key_O);
+    for (const TReponse Reponse : {TReponse::Non, TReponse::Oui}) {
+        QFile Ailleurs(Fichier);
+        ASSERT_TRUE(Ailleurs.open(QIODevice::WriteOnly));
+        Ailleurs.write("Horalo\r\nchangé ailleurs\r\n");
+        Ailleurs.close();
         Messages.Questions.clear();
-        Dialogues.Fichiers = {Fichier};
-        Raccourci(Qt::Key_O);
-        EXPECT_TRUE(Messages.Questions.empty());
-        EXPECT_EQ(Table->windowTitle(), Legende + Fichier);
-        EXPECT_EQ(DetenteurDe(Fichier)->Processus, QCoreApplication::applicationPid());
-        Table.reset(); // quitting gives the lock back
-        EXPECT_FALSE(DetenteurDe(Fichier));
-    }
-
-    // Someone changed the opened file: Save asks before writing over it.
-    TEST_F(FichiersTest, SavingOverAFileChangedOnDiskAsksFirst) {
-        const QString Fichier = Enregistre("ouvert.edt");
-        Messages.Reponses = {TReponse::Non};
-        Dialogues.Fichiers = {Fichier};
-        Raccourci(Qt::Key_O);
-        for (const TReponse Reponse : {TReponse::Non, TReponse::Oui}) {
-            QFile Ailleurs(Fichier);
-            ASSERT_TRUE(Ailleurs.open(QIODevice::WriteOnly));
-            Ailleurs.write("Horalo\r\nchangé ailleurs\r\n");
-            Ailleurs.close();
-            Messages.Questions.clear();
-            Messages.Reponses = {Reponse};
-            Raccourci(Qt::Key_S);
-            ASSERT_EQ(Messages.Questions.size(), 1u);
-            EXPECT_TRUE(QuestionsUtf8(Messages)[0].find(" a été modifié sur le disque depuis son "
-                                                        "ouverture") != std::string::npos);
-            EXPECT_EQ(Octets(Fichier).contains("ailleurs"), Reponse == TReponse::Non);
-        }
-        Messages.Questions.clear(); // saved by this program: nothing to ask the next time
+        Messages.Reponses = {Reponse};
         Raccourci(Qt::Key_S);
-        EXPECT_TRUE(Messages.Questions.empty());
+        ASSERT_EQ(Messages.Questions.size(), 1u);
+        EXPECT_TRUE(QuestionsUtf8(Messages)[0].find(" a été modifié sur le disque depuis son "
+                                                    "ouverture") != std::string::npos);
+        EXPECT_EQ(Octets(Fichier).contains("ailleurs"), Reponse == TReponse::Non);
     }
+    Messages.Questions.clear(); // saved by this program: nothing to ask the next time
+    Raccourci(Qt::Key_S);
+    EXPECT_TRUE(Messages.Questions.empty());
+}
