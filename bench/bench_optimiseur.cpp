@@ -131,6 +131,7 @@ void Optimiser(benchmark::State& Etat, const std::string& Fichier, TReglages r, 
         Etat.counters["eviter"] = static_cast<double>(AEviterCouverts());
         Etat.counters["eviter_glouton"] = static_cast<double>(EviterGlouton);
     }
+    Etat.counters["prouve"] = Bilan.Places >= Bilan.Borne ? 1 : 0;
 }
 
 } // namespace

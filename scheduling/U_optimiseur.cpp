@@ -4,6 +4,7 @@
 #include "model/U_prof.h"
 #include "model/U_serie.h"
 #include "scheduling/U_amelioration.h"
+#include "scheduling/U_borne.h"
 #include "scheduling/U_eviter.h"
 #include "scheduling/U_grillecommune.h"
 #include "scheduling/U_probleme.h"

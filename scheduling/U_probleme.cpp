@@ -54,29 +54,6 @@ TJournee MeilleureJournee(const TRegles& R, TMasque Occupe, TMasque Interdit) {
     return J;
 }
 
-long BorneNouveaux(const TProbleme& P) {
-    std::vector<long> Besoins(static_cast<std::size_t>(P.NbActeurs), 0);
-    for (const TTache& t : P.Taches) {
-        Besoins[static_cast<std::size_t>(t.Classe)] += t.Besoin;
-        Besoins[static_cast<std::size_t>(t.Prof)] += t.Besoin;
-    }
-    long Classes = 0;
-    long Profs = 0;
-    for (int a = 0; a < P.NbActeurs; ++a) {
-        const long Besoin = Besoins[static_cast<std::size_t>(a)];
-        if (Besoin == 0)
-            continue;
-        long Capacite = 0;
-        const auto i = static_cast<std::size_t>(a);
-        for (std::size_t j = 0; j < JoursSemaine; ++j)
-            Capacite +=
-                MeilleureJournee(P.Regles, P.Fixe[i][j], P.InterditsDe(a, static_cast<int>(j)))
-                    .Quarts;
-        (a < P.NbClasses ? Classes : Profs) += std::min(Besoin, Capacite);
-    }
-    return std::min(Classes, Profs);
-}
-
 TSolution PlacementGlouton(const TProbleme& P) {
     const TRegles& R = P.Regles;
     std::vector<TSemaine> Occupe = P.Fixe;

@@ -94,10 +94,6 @@ struct TJournee {
 };
 TJournee MeilleureJournee(const TRegles& R, TMasque Occupe, TMasque Interdit = 0);
 
-// What any solution can add at most: each actor's week capacity against its need, summed
-// over the classes and over the teachers, the smaller of the two.
-long BorneNouveaux(const TProbleme& P);
-
 // The automatic pass replayed on the copy: same order, same 8-bit arithmetic.
 TSolution PlacementGlouton(const TProbleme& P);
 // The à éviter cells a solution covers, in classes and teachers.

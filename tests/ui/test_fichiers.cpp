@@ -382,7 +382,8 @@ TEST(LigneDeCommande, OptimiserIsRepeatableAndNeverBelowThePlacer) {
         const TSortie r = Lancer({QStringLiteral("--optimiser"), Entree, Sortie,
                                   QStringLiteral("--etapes"), QStringLiteral("20000")});
         ASSERT_EQ(r.Statut, 0) << r.Erreurs.toStdString();
-        EXPECT_TRUE(r.Sortie.endsWith(QStringLiteral(" au plus peuvent l'être.\n")));
+        EXPECT_TRUE(r.Sortie.endsWith(QStringLiteral(" au plus peuvent l'être. C'est le maximum "
+                                                     "possible avec ces réglages.\n")));
         QFile Lu(Sortie);
         ASSERT_TRUE(Lu.open(QIODevice::ReadOnly));
         Resultat = Lu.readAll();

@@ -40,9 +40,11 @@ protected:
 TEST_F(OptimiseTest, PlacesEverythingTheBoundAllowsAndRecordsOneStep) {
     const int Avant = EtapesMemorisees();
     Optimiser();
-    EXPECT_EQ(Messages.MontresUtf8(),
-              std::vector<std::string>{"1 744 quarts d'heure placés sur 1 744. Avec ces réglages, "
-                                       "1 744 au plus peuvent l'être."});
+    EXPECT_EQ(
+        Messages.MontresUtf8(),
+        std::vector<std::string>{"1 744 quarts d'heure placés sur 1 744. Avec ces réglages, "
+                                 "1 744 au plus peuvent l'être. C'est le maximum possible avec "
+                                 "ces réglages."});
     EXPECT_EQ(Places(), 1744);
     EXPECT_EQ(Messages.Bips, 1);
     EXPECT_EQ(EtapesMemorisees(), Avant + 1);

@@ -229,7 +229,10 @@ QString TexteBilan(const TBilanOptimisation& Bilan) {
     return (Bilan.Interrompu ? QStringLiteral("Placement arrêté. ") : QString()) +
            TextePlaces(Bilan.Places, Bilan.APlacer) +
            QStringLiteral(" Avec ces réglages, %1 au plus peuvent l'être.")
-               .arg(NombreFrancais(Bilan.Borne));
+               .arg(NombreFrancais(Bilan.Borne)) +
+           (Bilan.Places >= Bilan.Borne
+                ? QStringLiteral(" C'est le maximum possible avec ces réglages.")
+                : QString());
 }
 
 int TravailEnLot(const QStringList& Arguments) {
