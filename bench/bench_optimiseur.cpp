@@ -1,10 +1,13 @@
 // The optimised placement on the demo schools, against the automatic pass and the bound.
 // Run from a Release build, for instance:
 //   bench_optimiseur --benchmark_repetitions=5 --benchmark_report_aggregates_only
-// Counters: placed, bound and greedy as % of the quarter-hours to place.
+// Counters: placed, bound and greedy as % of the quarter-hours to place; prouve is 1 when
+// the result meets the bound. Also the list of hours not placed and "who is free".
 #include "model/U_classe.h"
 #include "model/U_prof.h"
 #include "model/U_serie.h"
+#include "scheduling/U_diagnostic.h"
+#include "scheduling/U_libres.h"
 #include "scheduling/U_optimiseur.h"
 #include "scheduling/U_probleme.h"
 #include "storage/U_fichier.h"
@@ -134,6 +137,28 @@ void Optimiser(benchmark::State& Etat, const std::string& Fichier, TReglages r, 
     Etat.counters["prouve"] = Bilan.Places >= Bilan.Borne ? 1 : 0;
 }
 
+// The list of hours not placed, as the window refreshes it, after the automatic pass.
+void Diagnostiquer(benchmark::State& Etat, TReglages r) {
+    const TAutomate Reglages = Automatique(r);
+    Preparer("lycee.edt", Reglages, false);
+    TAutomate Automatique = Reglages;
+    Automatique.PlacementAutomatique();
+    std::size_t Lignes = 0;
+    for (auto _ : Etat)
+        Lignes = HeuresNonPlacees(Reglages).size();
+    Etat.counters["lignes"] = static_cast<double>(Lignes);
+}
+
+// Who is free on Tuesday 10h00-11h00 of the placed lycée, for its first class.
+void QuiLibre(benchmark::State& Etat) {
+    Preparer("lycee.edt", Automatique(Jeux[3]), false);
+    TAutomate().PlacementAutomatique();
+    std::size_t Libres = 0;
+    for (auto _ : Etat)
+        Libres = QuiEstLibre(1, 40, 43, LesClasses->Numero(1)).size();
+    Etat.counters["libres"] = static_cast<double>(Libres);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -160,6 +185,11 @@ int main(int argc, char** argv) {
                                      Optimiser, Fichier, Jeux[0], TDepart::Tiers)
             ->Unit(benchmark::kMillisecond);
     }
+    for (const TReglages& r : Jeux)
+        benchmark::RegisterBenchmark((std::string("Diagnostic/lycee/") + r.Nom).c_str(),
+                                     Diagnostiquer, r)
+            ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("QuiEstLibre/lycee", QuiLibre)->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     DetruireGlobal(LesClasses);

@@ -3,7 +3,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -88,6 +90,9 @@ TEST_F(GlisserTest, MoveEndsOnTheLastAcceptedCellWhenTheLastTriedWasRefused) {
     EXPECT_EQ(Table->BlocJumeau->Tag, -1);
     EXPECT_EQ(Bloc("MCC1Lundi40Mathsx")->x(), 119); // still on Wednesday
     Relacher(Grille(), DansCellule(1, 38));
+    EXPECT_EQ(Table->statusBar()->currentMessage(),
+              QStringLiteral("Il faut un quart d'heure libre entre deux cours : la classe C1 a "
+                             "Francais avec P2, de 08h30 à 09h30."));
     EXPECT_EQ(Plages(*C1(), "Maths"), "2:36-39");
     EXPECT_EQ(Plages(*C1(), "Francais"), "1:34-37");
 }
@@ -174,8 +179,16 @@ TEST_F(GlisserTest, NextToAnotherCourseIsRefused) {
     Bouger(Grille(), DansCellule(1, 36)); // 36..39 would touch the French course at 40
     EXPECT_EQ(Table->BlocJumeau->Tag, -1);
     EXPECT_EQ(Bloc("MCC1Lundi40Mathsx")->x(), 41);
+    const QString Raison(QStringLiteral("Il faut un quart d'heure libre entre deux cours : la "
+                                        "classe C1 a Francais avec P2, de 10h00 à 11h00."));
+    EXPECT_EQ(Table->statusBar()->currentMessage(), Raison);
+    EXPECT_EQ(QToolTip::text(), Raison);
+    Bouger(Grille(), DansCellule(1, 38)); // on the French course
+    EXPECT_EQ(Table->statusBar()->currentMessage(),
+              QStringLiteral("La classe C1 a déjà Francais avec P2, de 10h00 à 11h00."));
     Bouger(Grille(), DansCellule(1, 35)); // 35..38 leaves a free quarter-hour
     EXPECT_EQ(Table->BlocJumeau->Tag, 1);
+    EXPECT_EQ(Table->statusBar()->currentMessage(), QString());
     Relacher(Grille(), DansCellule(1, 35));
     EXPECT_EQ(Plages(*C1(), "Maths"), "1:35-38");
 }
@@ -206,6 +219,8 @@ TEST_F(GlisserTest, ACourseMayNotRunPastTheEndOfTheDay) {
     EXPECT_EQ(Table->DureePrise, 7);
     Bouger(Grille(), DansCellule(1, 73)); // would end at slot 80
     EXPECT_EQ(Bloc("MCC1Lundi70Francaisx")->x(), 41);
+    EXPECT_EQ(Table->statusBar()->currentMessage(),
+              QStringLiteral("Le cours sortirait de la journée : il finirait après 19h45."));
     Bouger(Grille(), DansCellule(1, 72)); // ends at 19h45
     EXPECT_EQ(Bloc("MCC1Lundi70Francaisx")->x(), 80);
     Relacher(Grille(), DansCellule(1, 72));

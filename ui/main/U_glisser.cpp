@@ -17,6 +17,8 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStatusBar>
+#include <QToolTip>
 
 #include <cstdlib>
 
@@ -326,6 +328,7 @@ bool TFTable::FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGl
     const TJour d = JourDuPointeur(x);
     const TQuart s = QuartDeHaut(y);
     const bool Accepte = PlaceLibre(*Classe, *Prof, d, s, DureePrise);
+    MontrerRefus(VersQt(RaisonRefus(*Classe, *Prof, d, s, DureePrise)), PositionGlobale);
     if (Accepte) {
         BlocPris->Deplacer(GaucheDeJour(d), HautDeQuart(s));
         BlocJumeau->Deplacer(GaucheDeJour(d), HautDeQuart(s));
@@ -357,6 +360,19 @@ bool TFTable::PoserCours(TJour Jour, TQuart Debut) {
     return true;
 }
 
+// Why the held course may not start under the pointer, in its tooltip and the status bar;
+// nothing where it may.
+void TFTable::MontrerRefus(const QString& Raison, QPoint PositionGlobale) {
+    DernierRefus = Raison;
+    if (Raison.isEmpty()) {
+        QToolTip::hideText();
+        statusBar()->clearMessage();
+        return;
+    }
+    QToolTip::showText(PositionGlobale, Raison, this);
+    statusBar()->showMessage(Raison);
+}
+
 void TFTable::LacherBlocs() {
     BlocPris.reset();
     BlocJumeau.reset();
@@ -366,6 +382,9 @@ void TFTable::LacherBlocs() {
 }
 
 void TFTable::MemoEndDrag() {
+    // A drop on a refused cell says why, instead of leaving the course silently elsewhere.
+    const QString Refus = DernierRefus;
+    QToolTip::hideText();
     ExecuterProtege([this] {
         if (BlocPris && BlocJumeau && (BlocJumeau->Tag == 1 || BlocJumeau->Tag == -1)) {
             // A move whose place is no longer free goes back where it came from.
@@ -377,6 +396,8 @@ void TFTable::MemoEndDrag() {
         RafraichirVues();
         Sauveur->Memoriser();
     });
+    statusBar()->showMessage(Refus);
+    DernierRefus.clear();
     ActualiserCommandes();
 }
 

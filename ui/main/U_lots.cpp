@@ -10,6 +10,7 @@
 #include "storage/U_fichier.h"
 #include "storage/U_verrou.h"
 #include "ui/main/U_impression.h"
+#include "ui/main/U_lotsdiagnostic.h"
 #include "ui/main/U_lotsechanges.h"
 #include "ui/main/U_lotsqualite.h"
 
@@ -36,6 +37,7 @@ const char* const Usage =
     "  horalo --qualite FICHIER.edt              mesures de qualité, en CSV\n"
     "  horalo --ameliorer ENTREE.edt SORTIE.edt [--etapes N]\n"
     "                                            améliore l'emploi du temps (N étapes)\n"
+    "  horalo --diagnostiquer FICHIER.edt        heures non placées et pourquoi, en CSV\n"
     "  horalo --help                             affiche cette aide\n"
     "  horalo --version                          affiche la version\n";
 
@@ -215,7 +217,7 @@ bool EstTravailEnLot(int argc, char** argv) {
     const std::string Premier = argv[1];
     return Premier == "--pdf" || Premier == "--placer" || Premier == "--optimiser" ||
            Premier == "--help" || Premier == "--version" || EstTravailQualite(Premier) ||
-           EstEchangeEnLot(QString::fromLocal8Bit(Premier));
+           EstTravailDiagnostic(Premier) || EstEchangeEnLot(QString::fromLocal8Bit(Premier));
 }
 
 QString NombreFrancais(long Nombre) {
@@ -253,6 +255,8 @@ int TravailEnLot(const QStringList& Arguments) {
     if (Commande == QStringLiteral("--pdf"))
         return Arguments.size() == 3 ? Pdf(Arguments[1], Arguments[2])
                                      : Erreur("--pdf attend SORTIE.pdf FICHIER.edt.\n");
+    if (EstTravailDiagnostic(Commande.toStdString()))
+        return TravailDiagnostic(Arguments);
     if (Commande == QStringLiteral("--placer")) {
         if (Arguments.size() != 3)
             return Erreur("--placer attend ENTREE.edt SORTIE.edt.\n");

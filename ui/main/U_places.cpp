@@ -9,12 +9,6 @@
 // Pale green: unlike the pastel subject colours, and dark text stays readable on it.
 const QColor TDelegueTeinte::Teinte(214, 245, 200);
 
-bool PlaceLibre(const TClasse& Classe, const TProf& Prof, TJour Jour, TQuart Debut, int Duree) {
-    const auto Fin = static_cast<TQuart>(Debut + Duree);
-    return Classe.PlageLibre(Prof.Matiere, Jour, Debut, Fin) &&
-           Prof.PlageLibre(Classe.Nom, Jour, Debut, Fin);
-}
-
 void TPlacesPossibles::Calculer(const TClasse& Classe, const TProf& Prof, int Duree) {
     for (TJour d = 0; d < NombreJours; ++d)
         for (int s = QuartDebutGrille; s < QuartFinGrille; ++s)

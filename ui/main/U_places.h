@@ -2,6 +2,7 @@
 // Where a held course may go: the rule a drop applies, and the cells it allows, which both
 // views tint while the course is held.
 #include "model/U_types.h"
+#include "scheduling/U_refus.h"
 
 #include <QStyledItemDelegate>
 
@@ -12,10 +13,6 @@
 class TActeur;
 class TClasse;
 class TProf;
-
-// The course of that class and teacher, Duree quarter-hours after its first, fits at
-// (Jour, Debut) in both grids.
-bool PlaceLibre(const TClasse& Classe, const TProf& Prof, TJour Jour, TQuart Debut, int Duree);
 
 // Diagonal lines over a cell: dense for interdit, sparse for à éviter.
 void Hachurer(QPainter& Peintre, const QRect& Cadre, bool Dense);

@@ -188,6 +188,7 @@ private:
     // when both grids still have room for it there.
     bool PoserCours(TJour Jour, TQuart Debut);
     void LacherBlocs();
+    void MontrerRefus(const QString& Raison, QPoint PositionGlobale);
     // Asks to save a modified timetable; false when it must stay (Abort, or a save that did
     // not happen).
     bool PeutRemplacer();
@@ -229,6 +230,7 @@ private:
     std::string ProfPris;
     bool CopiePrise = false;
     TPlacesPossibles Places;
+    QString DernierRefus; // why the last cell hovered refused the held course, or empty
     std::vector<const QDialog*> Modaux; // the program's forms shown modally, innermost last
     bool TravailEnCours = false;
     std::unique_ptr<TVerrou> Verrou; // the lock of the timetable's file, when held
