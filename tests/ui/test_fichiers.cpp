@@ -319,6 +319,12 @@ TEST(LigneDeCommande, PlacerWritesThePlacedFileAndSaysHowMuchIsPlaced) {
     ASSERT_TRUE(Attendu.open(QIODevice::ReadOnly));
     EXPECT_EQ(Place.readAll(), Attendu.readAll());
 
+    // Nothing is left to diagnose in the placed file; a file that does not read is an error.
+    EXPECT_EQ(Lancer({QStringLiteral("--diagnostiquer"), Sortie}).Sortie,
+              QStringLiteral("classe;matiere;professeur;manque;raison;places\n"));
+    EXPECT_EQ(Lancer({QStringLiteral("--diagnostiquer"), Dossier.filePath(QStringLiteral("x.edt"))})
+                  .Statut,
+              1);
     // Constraints travel through: the section comes out as it went in.
     const TSortie c = Lancer(
         {QStringLiteral("--placer"), QStringLiteral(HORALO_TEST_DATA "/contraintes.edt"), Sortie});
@@ -331,10 +337,11 @@ TEST(LigneDeCommande, PlacerWritesThePlacedFileAndSaysHowMuchIsPlaced) {
     EXPECT_TRUE(Place.readAll().endsWith(Tout.mid(Tout.indexOf("Contraintes\r\n"))));
 
     EXPECT_EQ(Lancer({QStringLiteral("--placer"), Sortie}).Statut, 2); // an argument short
+    EXPECT_EQ(Lancer({QStringLiteral("--diagnostiquer")}).Statut, 2);
     const TSortie Aide = Lancer({QStringLiteral("--help")});
     EXPECT_EQ(Aide.Statut, 0);
-    for (const char* Mot :
-         {"--pdf", "--placer", "--optimiser", "--qualite", "--importer", "--publier", "--version"})
+    for (const char* Mot : {"--pdf", "--placer", "--optimiser", "--qualite", "--importer",
+                            "--publier", "--version", "--diagnostiquer"})
         EXPECT_TRUE(Aide.Sortie.contains(QLatin1String(Mot))) << Mot;
     EXPECT_EQ(Lancer({QStringLiteral("--version")}).Sortie, QStringLiteral("Horalo 1.0\n"));
 }
