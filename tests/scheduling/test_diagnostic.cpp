@@ -75,7 +75,7 @@ TEST_F(ModeleTest, ARefusedStartSaysWhatIsInTheWay) {
         {0, 77, "Le cours sortirait de la journée : il finirait après 19h45."},
         {1, 48, "Case interdite pour P2 : Mardi 12h30."},
         {2, 32, "P2 a déjà la classe C2, de 08h00 à 09h00."},
-        {2, 37,
+        {2, 36,
          "Il faut un quart d'heure libre entre deux cours : P2 a la classe C2, de 08h00 à "
          "09h00."},
         {3, 32, ""},

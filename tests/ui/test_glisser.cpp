@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTest>
-#include <QToolTip>
 
 namespace {
 
@@ -182,7 +181,6 @@ TEST_F(GlisserTest, NextToAnotherCourseIsRefused) {
     const QString Raison(QStringLiteral("Il faut un quart d'heure libre entre deux cours : la "
                                         "classe C1 a Francais avec P2, de 10h00 à 11h00."));
     EXPECT_EQ(Table->statusBar()->currentMessage(), Raison);
-    EXPECT_EQ(QToolTip::text(), Raison);
     Bouger(Grille(), DansCellule(1, 38)); // on the French course
     EXPECT_EQ(Table->statusBar()->currentMessage(),
               QStringLiteral("La classe C1 a déjà Francais avec P2, de 10h00 à 11h00."));
