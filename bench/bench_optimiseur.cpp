@@ -140,7 +140,7 @@ void Optimiser(benchmark::State& Etat, const std::string& Fichier, TReglages r, 
 // The list of hours not placed, as the window refreshes it, after the automatic pass.
 void Diagnostiquer(benchmark::State& Etat, TReglages r) {
     const TAutomate Reglages = Automatique(r);
-    Preparer("lycee.edt", Reglages, false);
+    Preparer("lycee.edt", Reglages, TDepart::Vide);
     TAutomate Automatique = Reglages;
     Automatique.PlacementAutomatique();
     std::size_t Lignes = 0;
@@ -151,7 +151,7 @@ void Diagnostiquer(benchmark::State& Etat, TReglages r) {
 
 // Who is free on Tuesday 10h00-11h00 of the placed lycée, for its first class.
 void QuiLibre(benchmark::State& Etat) {
-    Preparer("lycee.edt", Automatique(Jeux[3]), false);
+    Preparer("lycee.edt", Automatique(Jeux[3]), TDepart::Vide);
     TAutomate().PlacementAutomatique();
     std::size_t Libres = 0;
     for (auto _ : Etat)

@@ -164,8 +164,9 @@ TEST_F(PublicationTest, ChaqueCoursEstUneFoisDansLeTableauEtDansSesCalendriers) 
                             .match(QString::fromStdString(f.Nom))
                             .hasMatch())
                 << f.Nom;
-            if (f.Nom.ends_with(".ics") && Attendus.count(f.Nom))
+            if (f.Nom.ends_with(".ics") && Attendus.count(f.Nom)) {
                 EXPECT_EQ(Evenements(f.Octets), Attendus[f.Nom]) << f.Nom;
+            }
         }
     }
 }
