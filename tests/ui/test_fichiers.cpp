@@ -387,7 +387,7 @@ TEST(LigneDeCommande, OptimiserIsRepeatableAndNeverBelowThePlacer) {
     for (QByteArray& Resultat : Resultats) {
         const QString Sortie = Dossier.filePath(QStringLiteral("opti.edt"));
         const TSortie r = Lancer({QStringLiteral("--optimiser"), Entree, Sortie,
-                                  QStringLiteral("--etapes"), QStringLiteral("20000")});
+                                  QStringLiteral("--etapes"), QStringLiteral("200000")});
         ASSERT_EQ(r.Statut, 0) << r.Erreurs.toStdString();
         EXPECT_TRUE(r.Sortie.endsWith(QStringLiteral(" au plus peuvent l'être. C'est le maximum "
                                                      "possible avec ces réglages.\n")));

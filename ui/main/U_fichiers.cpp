@@ -38,15 +38,17 @@ bool TFTable::PeutRemplacer() {
 }
 
 void TFTable::Nouveau1Click() {
-    if (PeutRemplacer())
+    if (PeutRemplacer()) {
         Vider();
+        LacherFichier();
+    }
 }
 
+// Keeps the lock: Open has just taken the one of the file it reads.
 void TFTable::Vider() {
     Sauveur->ViderModele();
     NomFichierEnregistrement = "Defaut";
     Sauveur->Reinitialiser();
-    LacherFichier();
 }
 
 void TFTable::Ouvrir1Click() {
