@@ -95,8 +95,8 @@ TF_dispo::TF_dispo(QWidget* Proprietaire)
             ui->CB_source->addItem(
                 (Prof ? QStringLiteral("Professeur ") : QStringLiteral("Classe ")) +
                     VersQt(Liste->NomNumero(i)),
-                QVariant::fromValue(
-                    QByteArray::fromStdString((Prof ? "P" : "C") + Liste->NomNumero(i))));
+                QVariant::fromValue(QByteArray(Prof ? "P" : "C") +
+                                    QByteArray::fromStdString(Liste->NomNumero(i))));
     }
     RemplirNoms();
     adjustSize();
