@@ -1,5 +1,5 @@
-// The teacher, course placement and availability forms on the demo lycée once placed, the teacher with
-// the most classes shown: opening each as its menu entry does (made, loaded, shown and
+// The teacher, course placement and availability forms on the demo lycée once placed, the teacher
+// with the most classes shown: opening each as its menu entry does (made, loaded, shown and
 // painted, then closed, which refreshes the window), and the teacher form's "Modifier" with
 // one colour changed (the class list rebuilt, one history step).
 // Run from a Release build, on the offscreen platform:
