@@ -177,7 +177,7 @@ void TF_dispo::PeindrePoint(QPoint Position) {
 bool TF_dispo::eventFilter(QObject* Objet, QEvent* Evenement) {
     if (Objet != ui->SG_dispo->viewport())
         return QDialog::eventFilter(Objet, Evenement);
-    const auto* Souris = static_cast<QMouseEvent*>(Evenement);
+    const auto* Souris = dynamic_cast<QMouseEvent*>(Evenement); // null unless a mouse event
     switch (Evenement->type()) {
     case QEvent::MouseButtonPress:
         Peinture = Souris->button() == Qt::LeftButton;
