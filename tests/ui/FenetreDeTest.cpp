@@ -1,6 +1,7 @@
 #include "tests/ui/FenetreDeTest.h"
 
 #include <QAction>
+#include <QFile>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTest>
@@ -16,6 +17,13 @@ void FenetreTest::Ouvrir(const QStringList& Arguments) {
     Table = std::make_unique<TFTable>(Arguments);
     Table->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Table.get()));
+}
+
+void FenetreTest::OuvrirExemple(const QString& Nom) {
+    const QString Copie = Copies.filePath(Nom);
+    QFile::remove(Copie);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(HORALO_EXAMPLES "/") + Nom, Copie));
+    Ouvrir({Copie});
 }
 
 void FenetreTest::ConstruireEcole() {

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,9 @@ protected:
     ~FenetreTest() override;
 
     void Ouvrir(const QStringList& Arguments = {});
+    // A demo school opened from a copy of its own: the window locks what it opens, and
+    // tests running side by side must not find each other's lock.
+    void OuvrirExemple(const QString& Nom);
     // Series S1 (Maths 16, Francais 12, Anglais 8 without a teacher); teachers P1 (Maths)
     // and P2 (Francais); classes C1 and C2 of S1, each with both teachers. C1 and P2 are
     // shown.
@@ -72,5 +76,6 @@ protected:
 
     TMessagesScriptes Messages; // installed before the window, so no box ever opens
     TDialoguesScriptes Dialogues;
+    QTemporaryDir Copies;
     std::unique_ptr<TFTable> Table;
 };

@@ -21,7 +21,7 @@ protected:
     void SetUp() override { Preparer("college.edt"); }
     void Preparer(const char* Ecole) {
         Table.reset();
-        Ouvrir({QStringLiteral(HORALO_EXAMPLES "/") + QLatin1String(Ecole)});
+        OuvrirExemple(QLatin1String(Ecole));
         *Automate = TAutomate{};
         Automate->DureeMax = 6;
         Automate->DebutPause = 44;

@@ -17,7 +17,7 @@ namespace {
 class PlacesTest : public FenetreTest {
 protected:
     void SetUp() override {
-        Ouvrir({QStringLiteral(HORALO_EXAMPLES "/lycee.edt")});
+        OuvrirExemple(QStringLiteral("lycee.edt"));
         Automate->PlacementAutomatique();
         Table->RafraichirVues();
         Messages.Montres.clear();
