@@ -23,8 +23,6 @@ TSauveur* Sauveur = nullptr;
 namespace {
 
 const std::string Magique = "Horalo";
-// Far above any school's timetable (the demo lycée, placed, is a tenth of a megabyte).
-constexpr qint64 TailleMax = qint64{64} << 20;
 
 QString EnQString(const std::string& Chemin) {
     return QString::fromStdString(Chemin);
@@ -55,8 +53,9 @@ std::string RaisonEcriture(const std::string& Chemin) {
 }
 
 [[noreturn]] void EchecTaille(const std::string& Chemin) {
-    throw EErreurFichier("Impossible d'ouvrir le fichier « " + Chemin +
-                         " » : il fait plus de 64 Mio, aucun emploi du temps n'est aussi gros.");
+    throw EErreurFichier("Impossible d'ouvrir le fichier « " + Chemin + " » : il fait plus de " +
+                         std::to_string(TailleMaxFichier >> 20) +
+                         " Mio, aucun emploi du temps n'est aussi gros.");
 }
 
 // The first line tells a timetable at once: of any other file, no more is read (a start
@@ -71,15 +70,15 @@ QByteArray LireOctets(const std::string& Chemin) {
     QFile Fichier(EnQString(Chemin));
     if (!Fichier.open(QIODevice::ReadOnly))
         EchecLecture(Chemin);
-    if (Fichier.size() > TailleMax)
+    if (Fichier.size() > TailleMaxFichier)
         EchecTaille(Chemin);
     QByteArray Octets = Fichier.peek(static_cast<qint64>(Magique.size()) + 1);
     // In one piece (no second copy), and bounded even where the size says nothing (a pipe).
     if (PeutEtreMagique(Octets))
-        Octets = Fichier.isSequential() ? Fichier.read(TailleMax + 1) : Fichier.readAll();
+        Octets = Fichier.isSequential() ? Fichier.read(TailleMaxFichier + 1) : Fichier.readAll();
     if (Fichier.error() != QFileDevice::NoError)
         EchecLecture(Chemin);
-    if (Octets.size() > TailleMax)
+    if (Octets.size() > TailleMaxFichier)
         EchecTaille(Chemin);
     return Octets;
 }

@@ -2,9 +2,14 @@
 // The timetable file, and the undo/redo history made of snapshot files.
 #include "model/U_base.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+// Far above any school's timetable (the demo lycée, placed, is a tenth of a megabyte): a
+// larger file, or snapshot in its place, is refused unread.
+constexpr std::int64_t TailleMaxFichier = std::int64_t{64} << 20;
 
 // A file that cannot be opened, read or written. The message is UTF-8, for the user.
 class EErreurFichier : public std::runtime_error {

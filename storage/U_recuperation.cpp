@@ -1,5 +1,7 @@
 #include "storage/U_recuperation.h"
 
+#include "storage/U_verrou.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -7,8 +9,6 @@
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,13 +17,6 @@ namespace {
 
 const QString NomRecord = QStringLiteral("proprietaire");
 constexpr qint64 TailleMaxRecord = 64 * 1024;
-
-// kill() with no signal asks whether the process exists; EPERM means it does, as
-// someone else's. A process number taken again by another program counts as running:
-// its folder is then left alone, which is the safe side.
-bool Vivant(qint64 Processus) {
-    return Processus > 0 && (::kill(static_cast<pid_t>(Processus), 0) == 0 || errno == EPERM);
-}
 
 // What a record says: owner, snapshot in force, whether it was changed, and the file, last
 // since a path may hold a line end.
@@ -91,7 +84,7 @@ std::vector<TTravailPerdu> TravauxPerdus() {
     for (const QFileInfo& Info : Dossiers.entryInfoList(
              {QStringLiteral("horalo-*")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
         const std::optional<TRecord> Record = LireRecord(Info.filePath());
-        if (!Record || Info.ownerId() != ::getuid() || Vivant(Record->Processus))
+        if (!Record || Info.ownerId() != ::getuid() || ProcessusVivant(Record->Processus))
             continue;
         if (Record->Courant < 1 || !Record->Modifie) { // killed before any change
             QDir(Info.filePath()).removeRecursively();

@@ -11,9 +11,6 @@
 #include <string>
 #include <vector>
 
-// More than any real timetable's snapshot: a larger file in its place is not read.
-constexpr qint64 TailleMaxInstantane = 64 * 1024 * 1024;
-
 struct TTravailPerdu {
     QString Dossier;     // the dead program's snapshot folder
     QString Instantane;  // the snapshot of the state it had last

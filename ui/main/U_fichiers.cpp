@@ -129,8 +129,7 @@ void TFTable::ProposerRecuperation() {
         QDir(Dernier.Dossier).removeRecursively();
         return;
     }
-    const std::optional<QByteArray> Octets =
-        LireFichierPrive(Dernier.Instantane, TailleMaxInstantane);
+    const std::optional<QByteArray> Octets = LireFichierPrive(Dernier.Instantane, TailleMaxFichier);
     if (!Octets) {
         Messages().Erreur(VersAnsi(QStringLiteral("Impossible de lire « %1 » : le travail reste "
                                                   "dans ce dossier.")
