@@ -164,6 +164,14 @@ protected:
                         Pause - 2 + h.Tirer(12), 48 + h.Tirer(40));
     }
 
+    // A new random school, placed by the automatic pass.
+    TAutomate EcolePlacee(std::uint64_t Graine) {
+        Recommencer();
+        TAutomate R = EcoleAleatoire(Graine);
+        R.PlacementAutomatique();
+        return R;
+    }
+
     // A tenth of every actor's cells interdit and a tenth à éviter, by their own draw.
     static void Contraindre(std::uint64_t Graine) {
         THasard h(Graine * 7919);
@@ -245,9 +253,7 @@ TEST_F(Optimiseur, ClassesFilledToTheQuarterHourReachTheBoundAtAnyEffort) {
 TEST_F(Optimiseur, GeneratedSchoolsKeepEveryRuleAndNeverFallBelowTheAutomaticPass) {
     for (std::uint64_t Graine = 1; Graine <= 40; ++Graine) {
         SCOPED_TRACE("graine " + std::to_string(Graine));
-        Recommencer();
-        TAutomate Automatique = EcoleAleatoire(Graine);
-        Automatique.PlacementAutomatique();
+        EcolePlacee(Graine);
         const long Glouton = Places();
         const long EviterGlouton = AEviterCouverts();
 
@@ -309,9 +315,7 @@ TEST_F(Optimiseur, StoppingKeepsTheBestTimetableFoundSoFar) {
 TEST_F(Optimiseur, ImprovingKeepsEveryRuleAndEveryQuarterHour) {
     for (std::uint64_t Graine = 1; Graine <= 40; ++Graine) {
         SCOPED_TRACE("graine " + std::to_string(Graine));
-        Recommencer();
-        TAutomate R = EcoleAleatoire(Graine);
-        R.PlacementAutomatique();
+        TAutomate R = EcolePlacee(Graine);
         const std::vector<std::string> Verrous = Verrouilles(true);
         const std::vector<int> Avant = QuartsParMatiere();
         const TVerificateurRegles Verificateur;
@@ -324,9 +328,7 @@ TEST_F(Optimiseur, ImprovingKeepsEveryRuleAndEveryQuarterHour) {
         EXPECT_EQ(QualiteEnCsv(b.Apres), QualiteEnCsv(MesurerQualite(R)));
         if (Graine % 4 == 0) {
             const TLignes Premier = Classes();
-            Recommencer();
-            TAutomate R2 = EcoleAleatoire(Graine);
-            R2.PlacementAutomatique();
+            TAutomate R2 = EcolePlacee(Graine);
             Verrouilles(true);
             Ameliorer(R2, Etapes);
             EXPECT_EQ(Classes(), Premier);

@@ -443,11 +443,17 @@ TEST(LigneDeCommande, PdfKeepsItsInputAndFollowsTheUmask) {
     EXPECT_FALSE(QFile::permissions(Dossier.filePath(QStringLiteral("p.pdf"))) & QFile::ReadOther);
 }
 
-// The report goes to the standard error, the last line alone to the standard output.
+// The report goes to the standard error, the last line alone to the standard output. The
+// import writes neither over its input nor over a file another Horalo holds.
 TEST(LigneDeCommandeEchanges, ImporterEtPublierDisentCeQuIlsFont) {
     QTemporaryDir Dossier;
     const QString Edt = Dossier.filePath(QStringLiteral("e.edt"));
     const QString Pub = Dossier.filePath(QStringLiteral("pub"));
+    const QString Csv = Dossier.filePath(QStringLiteral("s.csv"));
+    const QString Tenu = Dossier.filePath(QStringLiteral("tenu.edt"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(HORALO_TEST_DATA "/services.csv"), Csv));
+    TVerrou Verrou(Tenu);
+    ASSERT_TRUE(Verrou.Prendre());
     const struct {
         QStringList Arguments;
         int Statut;
@@ -489,6 +495,8 @@ TEST(LigneDeCommandeEchanges, ImporterEtPublierDisentCeQuIlsFont) {
          2,
          "",
          "Date illisible : « demain » (AAAA-MM-JJ)."},
+        {{QStringLiteral("--importer"), Csv, Csv}, 1, "", "est le fichier lu"},
+        {{QStringLiteral("--importer"), Csv, Tenu}, 3, "", " est ouvert par "},
     };
     for (const auto& c : Cas) {
         SCOPED_TRACE(c.Arguments.join(u' ').toStdString());
@@ -498,6 +506,9 @@ TEST(LigneDeCommandeEchanges, ImporterEtPublierDisentCeQuIlsFont) {
         EXPECT_TRUE(r.Erreurs.contains(QString::fromUtf8(c.Erreurs))) << r.Erreurs.toStdString();
     }
     EXPECT_TRUE(QFile::exists(Pub + QStringLiteral("/classe-2A.ics")));
+    EXPECT_EQ(QFileInfo(Csv).size(),
+              QFileInfo(QStringLiteral(HORALO_TEST_DATA "/services.csv")).size());
+    EXPECT_FALSE(QFile::exists(Tenu));
 }
 
 // ---- One writer per file.

@@ -102,6 +102,17 @@ bool MemeFichier(const QString& Un, const QString& Autre) {
     return std::filesystem::equivalent(Un.toStdString(), Autre.toStdString(), Code);
 }
 
+constexpr int StatutVerrouille = 3;
+
+// A timetable another Horalo holds open is never written behind its back.
+bool Libre(const QString& Sortie) {
+    const std::optional<TDetenteur> Detenteur = DetenteurDe(Sortie);
+    if (Detenteur)
+        Ecrire(stderr, QStringLiteral("« %1 » est ouvert par %2 : rien n'est écrit.")
+                           .arg(Sortie, DecrireDetenteur(*Detenteur)));
+    return !Detenteur;
+}
+
 // A PDF that replaces a file keeps that file's mode; a new one gets what the umask leaves,
 // as any file the user creates.
 mode_t ModeDeSortie(const QString& Sortie) {
@@ -116,12 +127,8 @@ mode_t ModeDeSortie(const QString& Sortie) {
 // The PDF is written beside its place and renamed over it once whole: a failure leaves an
 // existing file as it was.
 int Pdf(const QString& Sortie, const QString& Entree) {
-    if (MemeFichier(Sortie, Entree)) {
-        Ecrire(stderr, QStringLiteral("« %1 » est le fichier lu : le PDF ne peut pas le "
-                                      "remplacer.")
-                           .arg(Sortie));
-        return 1;
-    }
+    if (const int Statut = SortiePermise(Entree, Sortie))
+        return Statut;
     TSession Session;
     if (!TSession::Lire(Entree))
         return 1;
@@ -163,17 +170,6 @@ QString TextePlaces(long Places, long APlacer) {
         .arg(NombreFrancais(Places), NombreFrancais(APlacer));
 }
 
-constexpr int StatutVerrouille = 3;
-
-// A timetable another Horalo holds open is never written behind its back.
-bool Libre(const QString& Sortie) {
-    const std::optional<TDetenteur> Detenteur = DetenteurDe(Sortie);
-    if (Detenteur)
-        Ecrire(stderr, QStringLiteral("« %1 » est ouvert par %2 : rien n'est écrit.")
-                           .arg(Sortie, DecrireDetenteur(*Detenteur)));
-    return !Detenteur;
-}
-
 } // namespace
 
 int Placer(const QString& Entree, const QString& Sortie, const std::function<QString()>& Placer) {
@@ -201,14 +197,27 @@ int Erreur(const char* Texte) {
     return 2;
 }
 
-int LireEtapes(const QStringList& Arguments, long& Etapes, const char* Attendu) {
+int PlacerEnEtapes(const QStringList& Arguments, long Etapes, const char* Attendu,
+                   const std::function<QString(long)>& Travail) {
     bool Lu = Arguments.size() == 3;
     if (Arguments.size() == 5 && Arguments[3] == QStringLiteral("--etapes")) {
         Etapes = Arguments[4].toLong(&Lu);
         if (!Lu || Etapes < 0 || Etapes > EtapesMax)
             return Erreur("--etapes attend un nombre de 0 à 1 000 000 000.\n");
     }
-    return Lu ? 0 : Erreur(Attendu);
+    if (!Lu)
+        return Erreur(Attendu);
+    return Placer(Arguments[1], Arguments[2], [&Travail, Etapes] { return Travail(Etapes); });
+}
+
+int SortiePermise(const QString& Entree, const QString& Sortie) {
+    if (MemeFichier(Sortie, Entree)) {
+        Ecrire(stderr,
+               QStringLiteral("« %1 » est le fichier lu : la sortie ne peut pas le remplacer.")
+                   .arg(Sortie));
+        return 1;
+    }
+    return Libre(Sortie) ? 0 : StatutVerrouille;
 }
 
 bool EstTravailEnLot(int argc, char** argv) {
@@ -270,12 +279,8 @@ int TravailEnLot(const QStringList& Arguments) {
     }
     if (EstTravailQualite(Commande.toStdString()))
         return TravailQualite(Arguments);
-    // --optimiser ENTREE SORTIE [--etapes N]
-    long Etapes = EtapesParDefaut;
-    if (const int Statut =
-            LireEtapes(Arguments, Etapes,
-                       "--optimiser attend ENTREE.edt SORTIE.edt, puis --etapes N au besoin.\n"))
-        return Statut;
-    return Placer(Arguments[1], Arguments[2],
-                  [Etapes] { return TexteBilan(PlacementOptimise(*Automate, Etapes)); });
+    return PlacerEnEtapes(
+        Arguments, EtapesParDefaut,
+        "--optimiser attend ENTREE.edt SORTIE.edt, puis --etapes N au besoin.\n",
+        [](long Etapes) { return TexteBilan(PlacementOptimise(*Automate, Etapes)); });
 }

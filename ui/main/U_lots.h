@@ -25,6 +25,11 @@ QString TexteBilan(const TBilanOptimisation& Bilan);
 int Placer(const QString& Entree, const QString& Sortie, const std::function<QString()>& Placer);
 // The usage, after Texte, on the standard error: the status of a malformed command line.
 int Erreur(const char* Texte);
-// ENTREE SORTIE [--etapes N] after the command, Etapes kept when not given: 0, or the
-// status of the error said (Attendu when the arguments are not those).
-int LireEtapes(const QStringList& Arguments, long& Etapes, const char* Attendu);
+// ENTREE SORTIE [--etapes N] after the command: Placer with Travail given N (Etapes when
+// not given). The exit status; Attendu is said when the arguments are not those.
+int PlacerEnEtapes(const QStringList& Arguments, long Etapes, const char* Attendu,
+                   const std::function<QString(long)>& Travail);
+// 0 when a batch command reading Entree may write Sortie; otherwise the status of the
+// refusal, said on the standard error: Sortie is Entree under any of its names, or another
+// Horalo holds it open.
+int SortiePermise(const QString& Entree, const QString& Sortie);

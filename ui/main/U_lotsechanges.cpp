@@ -4,6 +4,7 @@
 #include "exchange/U_publication.h"
 #include "model/U_types.h"
 #include "storage/U_fichier.h"
+#include "ui/main/U_lots.h"
 
 #include <cstdio>
 #include <map>
@@ -99,6 +100,8 @@ int Importer(const QStringList& Arguments) {
     TReglagesFet Fet;
     if (!Reglages(*Lues, Fet))
         return 2;
+    if (const int Statut = SortiePermise(Arguments[1], Arguments[2]))
+        return Statut;
     try {
         TEcoleImportee Ecole = LireImport(Arguments[1], EstFichierFet(Arguments[1]), Fet);
         Sauveur->ViderModele();

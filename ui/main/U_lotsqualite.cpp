@@ -41,11 +41,8 @@ int TravailQualite(const QStringList& Arguments) {
             return QString::fromStdString(QualiteEnCsv(MesurerQualite(*Automate))).chopped(1);
         });
     }
-    long Etapes = EtapesAmelioration;
-    if (const int Statut =
-            LireEtapes(Arguments, Etapes,
-                       "--ameliorer attend ENTREE.edt SORTIE.edt, puis --etapes N au besoin.\n"))
-        return Statut;
-    return Placer(Arguments[1], Arguments[2],
-                  [Etapes] { return TexteAmelioration(Ameliorer(*Automate, Etapes)); });
+    return PlacerEnEtapes(
+        Arguments, EtapesAmelioration,
+        "--ameliorer attend ENTREE.edt SORTIE.edt, puis --etapes N au besoin.\n",
+        [](long Etapes) { return TexteAmelioration(Ameliorer(*Automate, Etapes)); });
 }
