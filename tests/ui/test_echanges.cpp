@@ -1,7 +1,10 @@
 // Importing a school and publishing its timetables from the menu.
 #include "tests/ui/FenetreDeTest.h"
 
+#include "exchange/U_calendrier.h"
+
 #include <QAction>
+#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -36,6 +39,18 @@ protected:
                                       ->buttons()
                                       .constFirst(),
                                   Qt::LeftButton);
+            } else if (auto* Du = Forme.findChild<QDateEdit*>(QStringLiteral("DE_du"))) {
+                Forme.show();
+                for (qsizetype k = 0; k < Dates.size(); ++k) {
+                    auto* Champ = k ? Forme.findChild<QDateEdit*>(QStringLiteral("DE_au")) : Du;
+                    QTest::keyClick(Champ, Qt::Key_Home); // the day selected, then typed over
+                    QTest::keyClick(Champ, Qt::Key_Right, Qt::ShiftModifier);
+                    QTest::keyClick(Champ, Qt::Key_Right, Qt::ShiftModifier);
+                    QTest::keyClicks(Champ, Dates[k]);
+                }
+                QTest::mouseClick(
+                    Forme.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                    Qt::LeftButton);
             } else if (auto* Periode = Forme.findChild<QSpinBox*>(QStringLiteral("SE_periode"))) {
                 Periode->selectAll();
                 QTest::keyClicks(Periode, QStringLiteral("45"));
@@ -54,6 +69,7 @@ protected:
     void Menu(const char* Entree) { Controle<QAction>(QLatin1String(Entree))->trigger(); }
 
     QString Chemin;
+    QStringList Dates; // the first and last days typed; none: the form's own
     QString Rapport;
     QTemporaryDir Dossier;
 };
@@ -122,6 +138,40 @@ TEST_F(EchangesTest, PublierEcritLeDossierEtLeDit) {
     EXPECT_NE(Messages.MontresUtf8().back().find("autre chose qu'une publication (« notes.txt »)"),
               std::string::npos);
     EXPECT_TRUE(QFile::exists(Chemin + QStringLiteral("/classe-C1.html")));
+}
+
+// The calendars cover the school year unless other days are typed; a period that ends before
+// it begins is refused and the last publication stays.
+TEST_F(EchangesTest, PublierDemandeLaPeriodeDesCalendriers) {
+    Placer("C1", "Maths", 0, 40, 43);
+    Chemin = Dossier.filePath(QStringLiteral("pub"));
+    QDir(Dossier.path()).mkdir(QStringLiteral("pub"));
+    const TPeriode Annee = AnneeScolaire(QDate::currentDate());
+    const QString Jour = QStringLiteral("yyyyMMdd");
+    const struct {
+        QStringList Dates;
+        QString Du, Au;
+    } Cas[] = {
+        {{}, Annee.Du.toString(Jour), Annee.Au.toString(Jour)},
+        {{QStringLiteral("05012027"), QStringLiteral("30062027")},
+         QStringLiteral("20270105"),
+         QStringLiteral("20270630")},
+        {{QStringLiteral("01072027"), QStringLiteral("30062027")},
+         QStringLiteral("20270105"),
+         QStringLiteral("20270630")},
+    };
+    for (const auto& c : Cas) {
+        SCOPED_TRACE(c.Dates.join(u' ').toStdString());
+        Dates = c.Dates;
+        Menu("Publier1");
+        QFile Ics(Chemin + QStringLiteral("/classe-C1.ics"));
+        ASSERT_TRUE(Ics.open(QIODevice::ReadOnly));
+        const QString Texte = QString::fromUtf8(Ics.readAll());
+        EXPECT_TRUE(Texte.contains(QStringLiteral("DTSTAMP:") + c.Du)) << Texte.toStdString();
+        EXPECT_TRUE(Texte.contains(QStringLiteral("UNTIL=") + c.Au)) << Texte.toStdString();
+    }
+    EXPECT_NE(Messages.MontresUtf8().back().find("La période finit avant de commencer."),
+              std::string::npos);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "U_importation.h"
 
+#include "model/U_messages.h"
 #include "model/U_types.h"
 #include "ui/main/U_centrage.h"
 #include "ui/main/U_texteqt.h"
+#include "ui_publication.h"
 #include "ui_rapportimport.h"
 #include "ui_reglagesfet.h"
 
@@ -41,3 +43,28 @@ TFrapportimport::TFrapportimport(QWidget* Proprietaire, const std::string& Bilan
 }
 
 TFrapportimport::~TFrapportimport() = default;
+
+TFpublication::TFpublication(QWidget* Proprietaire)
+    : QDialog(Proprietaire), ui(std::make_unique<Ui::TFpublication>()) {
+    ui->setupUi(this);
+    const TPeriode Annee = AnneeScolaire(QDate::currentDate());
+    ui->DE_du->setDate(Annee.Du);
+    ui->DE_au->setDate(Annee.Au);
+    connect(ui->Boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(ui->Boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    CentrerSurEcran(this);
+}
+
+TFpublication::~TFpublication() = default;
+
+TPeriode TFpublication::Periode() const {
+    return {ui->DE_du->date(), ui->DE_au->date()};
+}
+
+void TFpublication::accept() {
+    if (ui->DE_du->date() > ui->DE_au->date()) {
+        Messages().Erreur(VersAnsi(QStringLiteral("La période finit avant de commencer.")));
+        return;
+    }
+    QDialog::accept();
+}

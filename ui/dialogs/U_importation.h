@@ -1,5 +1,7 @@
 #pragma once
-// The import's two forms: the FET settings asked before reading, and the report after.
+// The exchange's forms: the FET settings asked before reading, the report after, and the
+// period a publication's calendars cover.
+#include "exchange/U_calendrier.h"
 #include "exchange/U_importfet.h"
 
 #include <QDialog>
@@ -11,6 +13,7 @@
 namespace Ui {
 class TFreglagesfet;
 class TFrapportimport;
+class TFpublication;
 } // namespace Ui
 
 // How long a FET hour lasts and when the first one starts.
@@ -35,4 +38,18 @@ public:
 
 private:
     std::unique_ptr<Ui::TFrapportimport> ui;
+};
+
+// The first and last days of the calendars, the school year that holds today at first. A
+// period that ends before it begins is refused, and the form stays open.
+class TFpublication : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFpublication(QWidget* Proprietaire);
+    ~TFpublication() override;
+    TPeriode Periode() const;
+    void accept() override;
+
+private:
+    std::unique_ptr<Ui::TFpublication> ui;
 };

@@ -76,8 +76,11 @@ void TFTable::Publier1Click() {
                                     QStringLiteral("Publier dans le dossier"), QString(), true);
     if (Dossier.isEmpty())
         return;
+    TFpublication Periode(this);
+    if (ExecuterModal(Periode) != QDialog::Accepted)
+        return;
     try {
-        EcrireDossier(Dossier, Publication(AnneeScolaire(QDate::currentDate())));
+        EcrireDossier(Dossier, Publication(Periode.Periode()));
     } catch (const EErreurPublication& Erreur) {
         Messages().Erreur(VersAnsi(QString::fromUtf8(Erreur.what())));
         return;
