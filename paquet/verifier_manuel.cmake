@@ -1,0 +1,21 @@
+# Fails when an option that `horalo --help` prints is missing from the manual page.
+# cmake -DPROGRAMME=horalo -DMANUEL=horalo.1.in -P verifier_manuel.cmake
+execute_process(COMMAND ${PROGRAMME} --help OUTPUT_VARIABLE aide RESULT_VARIABLE statut)
+if(NOT statut EQUAL 0)
+  message(FATAL_ERROR "horalo --help a échoué : ${statut}")
+endif()
+file(READ ${MANUEL} manuel)
+string(REGEX MATCHALL "--[a-z]+" options "${aide}")
+list(REMOVE_DUPLICATES options)
+set(absentes)
+foreach(option IN LISTS options)
+  string(REPLACE "-" "\\-" en_roff "${option}") # roff writes a hyphen-minus as \-
+  string(FIND "${manuel}" "${en_roff}" position)
+  if(position EQUAL -1)
+    list(APPEND absentes ${option})
+  endif()
+endforeach()
+list(LENGTH options nombre)
+if(absentes OR nombre LESS 10)
+  message(FATAL_ERROR "options de --help absentes du manuel : ${absentes} (${nombre} lues)")
+endif()
