@@ -229,9 +229,11 @@ std::optional<TContenu> Analyser(std::string_view Texte) {
 // two apart from a missing one.
 TContenu LireContenu(const QString& Fichier, bool* Abime = nullptr) {
     QFile f(Fichier);
+    // Only a regular file is opened: a pipe in its place would hold the start-up forever.
+    const bool Regulier = QFileInfo(Fichier).isFile();
     if (Abime)
-        *Abime = QFileInfo(Fichier).isFile();
-    if (!f.open(QIODevice::ReadOnly) || f.size() > TailleMax)
+        *Abime = Regulier;
+    if (!Regulier || !f.open(QIODevice::ReadOnly) || f.size() > TailleMax)
         return {};
     const QByteArray Octets = f.read(TailleMax + 1);
     if (Octets.size() > TailleMax)

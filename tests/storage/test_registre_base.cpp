@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 class BaseRegistreTest : public ::testing::Test {
@@ -229,11 +231,15 @@ TEST_F(BaseRegistreTest, CarriageReturnsAndBlankLinesAreAccepted) {
     EXPECT_EQ(Entier, 0u);
 }
 
-TEST_F(BaseRegistreTest, AnOversizedFileReadsAsEmpty) {
+// Nor is a named pipe waited on.
+TEST_F(BaseRegistreTest, AnOversizedFileOrAPipeReadsAsEmpty) {
     QByteArray Enorme("Horalo registre 1\n[Software\\Horalo]\nAnnuleActif\tentier\t0\nX\ttexte\t");
     Enorme += QByteArray(2 << 20, 'a');
     Enorme += '\n';
     TDossiersUtilisateur::Ecrire(Base.Fichier(), Enorme);
+    EXPECT_FALSE(Base.OuvrirCle("Software\\Horalo", false));
+    ASSERT_TRUE(QFile::remove(Base.Fichier()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Base.Fichier()).constData(), 0600), 0);
     EXPECT_FALSE(Base.OuvrirCle("Software\\Horalo", false));
 }
 
