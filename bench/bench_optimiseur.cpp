@@ -155,7 +155,7 @@ void QuiLibre(benchmark::State& Etat) {
     TAutomate().PlacementAutomatique();
     std::size_t Libres = 0;
     for (auto _ : Etat)
-        Libres = QuiEstLibre(1, 40, 43, LesClasses->Numero(1)).size();
+        Libres = QuiEstLibre(TAutomate{}, 1, 40, 43, LesClasses->Numero(1)).size();
     Etat.counters["libres"] = static_cast<double>(Libres);
 }
 

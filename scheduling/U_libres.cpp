@@ -3,6 +3,7 @@
 #include "model/U_classe.h"
 #include "model/U_prof.h"
 #include "model/U_serie.h"
+#include "scheduling/U_qualite.h"
 
 #include <algorithm>
 
@@ -21,10 +22,20 @@ bool Manque(const TClasse* Classe, const std::string& Matiere) {
            Classe->CompterQuarts(Matiere) < Classe->Serie->VolumeDe(Matiere);
 }
 
+// The gaps the quality pane would count for that day: the help defines them once.
+int TrousDuJour(const TProf& Prof, TJour Jour, const TProfLibre& l, std::uint64_t Pause) {
+    std::vector<TCoursJour> Cours;
+    for (const auto& [Premier, Dernier] : l.Cours)
+        Cours.push_back({Premier, Dernier - Premier + 1, 0});
+    return MesurerJour(Cours, DispoJour(Prof, Jour), Pause).Trous;
+}
+
 } // namespace
 
-std::vector<TProfLibre> QuiEstLibre(TJour Jour, TQuart Debut, TQuart Fin, const TClasse* Classe) {
+std::vector<TProfLibre> QuiEstLibre(const TAutomate& Reglages, TJour Jour, TQuart Debut, TQuart Fin,
+                                    const TClasse* Classe) {
     std::vector<TProfLibre> Liste;
+    const std::uint64_t Pause = MasquePause(Reglages);
     for (std::size_t p = 1; LesProfs && p <= LesProfs->Nombre(); ++p) {
         const TProf& Prof = *LesProfs->Numero(p);
         if (Debut < QuartDebutGrille || Fin >= QuartFinGrille || Debut > Fin ||
@@ -41,8 +52,7 @@ std::vector<TProfLibre> QuiEstLibre(TJour Jour, TQuart Debut, TQuart Fin, const 
             else
                 l.Cours.emplace_back(s, s);
         }
-        for (std::size_t i = 1; i < l.Cours.size(); ++i)
-            l.Trous += l.Cours[i].first - l.Cours[i - 1].second - 1;
+        l.Trous = TrousDuJour(Prof, Jour, l, Pause);
         const bool Avant = !l.Cours.empty() && l.Cours.front().first < Debut;
         const bool Apres = !l.Cours.empty() && l.Cours.back().second > Fin;
         l.Rang = Manque(Classe, Prof.Matiere) ? 0 : Avant && Apres ? 1 : 2;

@@ -118,8 +118,8 @@ TEST_F(ModeleTest, WhoIsFreeIsWhatAScanOfEveryCellFinds) {
                 std::stable_sort(Attendus.begin(), Attendus.end(),
                                  [](const auto& a, const auto& b) { return a.first < b.first; });
                 std::vector<std::pair<int, std::string>> Trouves;
-                for (const TProfLibre& l :
-                     QuiEstLibre(d, static_cast<TQuart>(Debut), static_cast<TQuart>(Fin), Classe))
+                for (const TProfLibre& l : QuiEstLibre(TAutomate{}, d, static_cast<TQuart>(Debut),
+                                                       static_cast<TQuart>(Fin), Classe))
                     Trouves.emplace_back(l.Rang, l.Prof->Nom);
                 EXPECT_EQ(Trouves, Attendus) << +d << " " << Debut << " " << Fin;
             }

@@ -81,6 +81,7 @@ TEST_F(Aide, EveryTopicOpensThePageNamedAfterItAndAnyOtherNumberTheWelcomePage) 
         {27, "Les options"},
         {28, "Le choix d'une classe"},
         {29, "Les disponibilités et les cours verrouillés"},
+        {37, "Qui est libre ?"},
         {50, "L'assistant de création"},
         {0, Bienvenue},
         {21, Bienvenue},

@@ -84,6 +84,7 @@ void TFTable::ConstruireMenus() {
         {ui->Plagehoraire1, &TFTable::Plagehoraire1Click},
         {ui->Disponibilites1, &TFTable::Disponibilites1Click},
         {ui->Options1, &TFTable::Options1Click},
+        {ui->Quiestlibre1, &TFTable::Quiestlibre1Click},
         {ui->Utiliserlaide1, &TFTable::Utiliserlaide1Click},
         {ui->Index1, &TFTable::Index1Click},
         {ui->Rechercher1, &TFTable::Rechercher1Click},
@@ -132,6 +133,7 @@ void TFTable::ConstruireMenus() {
             [this](QPoint Point) { PPMSerie->popup(ui->SGens->viewport()->mapToGlobal(Point)); });
     connect(ui->SGcours, &QWidget::customContextMenuRequested, this,
             [this](QPoint Point) { PPMProf->popup(ui->SGcours->viewport()->mapToGlobal(Point)); });
+    ConstruirePPMCaseProf();
 }
 
 // The menu opens without waiting, so that the block it names may die under a command

@@ -1,6 +1,7 @@
 // The window's one gate into the model: every command either runs whole or is refused.
 #include "model/U_messages.h"
 #include "storage/U_fichier.h"
+#include "ui/dialogs/U_quiestlibre.h"
 #include "ui/main/U_application.h"
 #include "ui/main/U_dialogues.h"
 #include "ui/main/U_glisser.h"
@@ -68,6 +69,8 @@ void TFTable::ActualiserCommandes() {
     ui->Refaire1->setEnabled(Sauveur && Sauveur->PeutRefaire());
     if (Sauveur) // a command may have named the timetable's file, or renewed Sauveur
         Sauveur->NoterFichier(NomFichierEnregistrement);
+    if (F_quiestlibre && !Glisseur->Actif()) // a course held is in neither grid
+        F_quiestlibre->Actualiser();
 }
 
 // A list changed by the user shows its choice; refused, it shows the actor in view again.

@@ -27,6 +27,7 @@ class TBlocVue;
 class TClasse;
 class TF_Assistant;
 class TF_apropos;
+class TF_quiestlibre;
 class TFabriqueBlocsQt;
 class TGlisseur;
 class TProf;
@@ -145,6 +146,11 @@ public:
     void DisponibilitesProf1Click(); // on the teacher shown
     void OuvrirDisponibilites(bool Prof);
     void Options1Click();
+    // "Qui est libre ?": from the Outils menu, and on the cell of the teacher view whose popup
+    // was opened; an hour from Debut.
+    void Quiestlibre1Click();
+    void Quiestlibre2Click();
+    void OuvrirQuiEstLibre(TJour Jour, TQuart Debut);
 
     std::int32_t DureeChoisie = 0;
     std::uint8_t JourPris = 0;
@@ -160,10 +166,12 @@ public:
     std::string NomFichierEnregistrement = "Defaut";
 
     TF_apropos* F_apropos = nullptr;
-    QPointer<TF_Assistant> F_Assistant; // forgotten when the wizard is destroyed
+    QPointer<TF_Assistant> F_Assistant;     // forgotten when the wizard is destroyed
+    QPointer<TF_quiestlibre> F_quiestlibre; // forgotten when closed
     QMenu* PPMCours = nullptr;
     QMenu* PPMSerie = nullptr;
     QMenu* PPMProf = nullptr;
+    QMenu* PPMCaseProf = nullptr; // on an empty cell of the teacher view
 
 protected:
     void closeEvent(QCloseEvent* Evenement) override;
@@ -172,6 +180,7 @@ protected:
 private:
     void ConstruireVues();
     void ConstruireMenus();
+    void ConstruirePPMCaseProf();
     void FormCreate(const QStringList& Arguments);
     void RetablirTaille();
     // After a crash: offers the last state a program that no longer runs recorded.
@@ -224,7 +233,9 @@ private:
     std::string LegendePClasse;
     std::string LegendePProf;
     QPointer<TBlocVue> BlocMenu; // the block PPMCours was opened on
-    int RestantMolette = 0;      // wheel movement short of a whole notch
+    TJour JourMenu = 0;          // the cell PPMCaseProf was opened on
+    TQuart QuartMenu = QuartDebutGrille;
+    int RestantMolette = 0; // wheel movement short of a whole notch
     // The course held: its class and teacher as found at pick-up.
     std::string ClassePrise;
     std::string ProfPris;
