@@ -1,8 +1,9 @@
 // The optimised placement on the demo schools, against the automatic pass and the bound.
 // Run from a Release build, for instance:
 //   bench_optimiseur --benchmark_repetitions=5 --benchmark_report_aggregates_only
-// Counters: placed, bound and greedy as % of the quarter-hours to place; prouve is 1 when
-// the result meets the bound. Also the list of hours not placed and "who is free".
+// Counters: placed, bound and greedy as % of the quarter-hours to place, places the
+// quarter-hours placed; prouve is 1 when the result meets the bound. lycee_x8 is eight
+// copies of the lycée under other names. Also the list of hours not placed and "who is free".
 #include "model/U_classe.h"
 #include "model/U_prof.h"
 #include "model/U_serie.h"
@@ -11,6 +12,7 @@
 #include "scheduling/U_optimiseur.h"
 #include "scheduling/U_probleme.h"
 #include "storage/U_fichier.h"
+#include "tools/generateur/U_ecoles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -94,14 +96,16 @@ long AEviterCouverts() {
     return n;
 }
 
-enum class TDepart { Vide, Tiers, Contraint };
+enum class TDepart { Vide, Tiers, Contraint, Huit };
 
-// The state the optimiser starts from: the shipped file, a third of the greedy's, or the
-// shipped file with constraints.
+// The state the optimiser starts from: the shipped file, a third of the greedy's, the
+// shipped file with constraints, or eight copies of it under other names.
 void Preparer(const std::string& Fichier, const TAutomate& Reglages, TDepart Depart) {
     Sauveur->LireFichier(std::string(HORALO_EXAMPLES) + "/" + Fichier);
     if (Depart == TDepart::Contraint)
         Contraindre();
+    if (Depart == TDepart::Huit)
+        CopierEcole(8);
     if (Depart == TDepart::Tiers) {
         TAutomate Automatique = Reglages;
         Automatique.PlacementAutomatique();
@@ -130,6 +134,7 @@ void Optimiser(benchmark::State& Etat, const std::string& Fichier, TReglages r, 
     Etat.counters["borne_pct"] = Pourcent(Bilan.Borne);
     Etat.counters["glouton_pct"] = Pourcent(Glouton);
     Etat.counters["manque_borne"] = static_cast<double>(Bilan.Borne - Bilan.Places);
+    Etat.counters["places"] = static_cast<double>(Bilan.Places);
     if (Depart == TDepart::Contraint) {
         Etat.counters["eviter"] = static_cast<double>(AEviterCouverts());
         Etat.counters["eviter_glouton"] = static_cast<double>(EviterGlouton);
@@ -185,6 +190,10 @@ int main(int argc, char** argv) {
                                      Optimiser, Fichier, Jeux[0], TDepart::Tiers)
             ->Unit(benchmark::kMillisecond);
     }
+    for (const TReglages& r : Jeux)
+        benchmark::RegisterBenchmark((std::string("Optimiser/lycee_x8/") + r.Nom).c_str(),
+                                     Optimiser, "lycee.edt", r, TDepart::Huit)
+            ->Unit(benchmark::kMillisecond);
     for (const TReglages& r : Jeux)
         benchmark::RegisterBenchmark((std::string("Diagnostic/lycee/") + r.Nom).c_str(),
                                      Diagnostiquer, r)

@@ -269,7 +269,7 @@ std::vector<long> MaximaActeurs(const TProbleme& P) {
     return M;
 }
 
-long BorneNouveaux(const TProbleme& P) {
+std::vector<int> Groupes(const TProbleme& P) {
     std::vector<int> Groupe(static_cast<std::size_t>(P.NbActeurs));
     std::iota(Groupe.begin(), Groupe.end(), 0);
     const auto Racine = [&](int a) {
@@ -280,10 +280,18 @@ long BorneNouveaux(const TProbleme& P) {
     };
     for (const TTache& t : P.Taches)
         Groupe[static_cast<std::size_t>(Racine(t.Classe))] = Racine(t.Prof);
+    for (int a = 0; a < P.NbActeurs; ++a)
+        Groupe[static_cast<std::size_t>(a)] = Racine(a);
+    return Groupe;
+}
+
+long BorneNouveaux(const TProbleme& P) {
+    const std::vector<int> Groupe = Groupes(P);
     const std::vector<long> M = MaximaActeurs(P);
     std::vector<std::pair<long, long>> Sommes(static_cast<std::size_t>(P.NbActeurs));
     for (int a = 0; a < P.NbActeurs; ++a) {
-        auto& [Classes, Profs] = Sommes[static_cast<std::size_t>(Racine(a))];
+        auto& [Classes, Profs] =
+            Sommes[static_cast<std::size_t>(Groupe[static_cast<std::size_t>(a)])];
         (a < P.NbClasses ? Classes : Profs) += M[static_cast<std::size_t>(a)];
     }
     long Borne = 0;

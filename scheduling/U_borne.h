@@ -24,6 +24,10 @@ TActeurSeul ActeurSeul(const TProbleme& P, int a);
 // Per actor, the most it can hold (0 for an actor without need).
 std::vector<long> MaximaActeurs(const TProbleme& P);
 
+// Per actor, its group: the classes and teachers linked to it through tasks share one
+// number, that of one of them.
+std::vector<int> Groupes(const TProbleme& P);
+
 // What any solution can add at most: within each group of classes and teachers linked by
 // their courses, the sum of the classes' maxima or of the teachers', the smaller.
 long BorneNouveaux(const TProbleme& P);

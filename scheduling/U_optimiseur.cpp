@@ -5,6 +5,7 @@
 #include "model/U_serie.h"
 #include "scheduling/U_amelioration.h"
 #include "scheduling/U_borne.h"
+#include "scheduling/U_composantes.h"
 #include "scheduling/U_eviter.h"
 #include "scheduling/U_grillecommune.h"
 #include "scheduling/U_probleme.h"
@@ -165,6 +166,24 @@ bool AmeliorerPlaces(const TAutomate& Reglages, const TCopie& C, long Etapes,
         });
 }
 
+// The automatic pass's result is the floor; the shared grid, then the local search, start
+// from whichever of the two places more; then fewer à éviter cells for the same hours.
+TSolution Optimiser(const TProbleme& P, TEffort& Effort) {
+    TSolution Meilleure = PlacementGlouton(P);
+    Effort.Meilleur = QuartsPlaces(P, Meilleure);
+    THasard Hasard(0x4F7074696D697365ull);
+    if (!Effort.Fini()) {
+        const TSolution Grille = GrilleCommune(P, Effort, Effort.Total() / 4, Hasard);
+        if (const long g = QuartsPlaces(P, Grille); g > Effort.Meilleur) {
+            Meilleure = Grille;
+            Effort.Meilleur = g;
+        }
+    }
+    if (!Effort.Fini())
+        Meilleure = RechercheLocale(P, Meilleure, Effort, Hasard);
+    return MoinsAEviter(P, Meilleure);
+}
+
 } // namespace
 
 long QuartsPlacesDuModele(long& APlacer) {
@@ -182,29 +201,26 @@ TBilanOptimisation PlacementOptimise(const TAutomate& Reglages, long Etapes,
     const TCopie C = Copier(Reglages);
     long APlacer = 0;
     const long Deja = QuartsPlacesDuModele(APlacer);
-    const long Borne = BorneNouveaux(C.P);
-    TEffort Effort(std::max(0L, Etapes), Progression, Deja, APlacer, Borne);
-
-    // The automatic pass's result is the floor; the shared grid, then the local search,
-    // start from whichever of the two places more.
-    TSolution Meilleure = PlacementGlouton(C.P);
-    Effort.Meilleur = QuartsPlaces(C.P, Meilleure);
-    THasard Hasard(0x4F7074696D697365ull);
-    if (!Effort.Fini()) {
-        const TSolution Grille = GrilleCommune(C.P, Effort, Effort.Total() / 4, Hasard);
-        if (const long g = QuartsPlaces(C.P, Grille); g > Effort.Meilleur) {
-            Meilleure = Grille;
-            Effort.Meilleur = g;
-        }
-    }
-    if (!Effort.Fini())
-        Meilleure = RechercheLocale(C.P, Meilleure, Effort, Hasard);
-    Ecrire(C, MoinsAEviter(C.P, Meilleure));
-    Effort.Arret = Effort.Arret || AmeliorerPlaces(Reglages, C, Etapes, Progression);
-
     TBilanOptimisation Bilan{};
+    Bilan.Borne = Deja;
+    TSolution Solution;
+    long Ajoutes = 0;
+    // Each part gets the effort a school of its own would: parts many times the size of one
+    // fare as well as one. Once the user stops, the parts left keep the automatic pass's.
+    for (const TComposante& k : Composantes(C.P)) {
+        const long Borne = BorneNouveaux(k.P);
+        TEffort Effort(Bilan.Interrompu ? 0 : std::max(0L, Etapes), Progression, Deja + Ajoutes,
+                       APlacer, Borne);
+        for (TPlage p : Optimiser(k.P, Effort)) {
+            p.Tache = k.Taches[static_cast<std::size_t>(p.Tache)];
+            Solution.push_back(p);
+        }
+        Ajoutes += Effort.Meilleur;
+        Bilan.Borne += Borne;
+        Bilan.Interrompu = Bilan.Interrompu || Effort.Arret;
+    }
+    Ecrire(C, Solution);
+    Bilan.Interrompu = Bilan.Interrompu || AmeliorerPlaces(Reglages, C, Etapes, Progression);
     Bilan.Places = QuartsPlacesDuModele(Bilan.APlacer);
-    Bilan.Borne = Deja + Borne;
-    Bilan.Interrompu = Effort.Arret;
     return Bilan;
 }

@@ -335,3 +335,22 @@ TEST_F(Optimiseur, ImprovingKeepsEveryRuleAndEveryQuarterHour) {
         }
     }
 }
+
+// Copies of a school share no class and no teacher: each is searched as the school alone
+// would be, so together they place as much as the school alone times their number, every
+// rule kept, at an effort too small for them all as one problem.
+TEST_F(Optimiseur, CopiesOfASchoolEachPlaceWhatTheSchoolAlonePlaces) {
+    const TAutomate R = Reglages(4, 36, 46, 54, 60);
+    std::vector<TBilanOptimisation> Bilans;
+    for (const int Copies : {1, 3}) {
+        Recommencer();
+        ConstruireExemple(TEcole::College);
+        CopierEcole(Copies);
+        const TVerificateurRegles Verificateur;
+        Bilans.push_back(PlacementOptimise(R, 5000));
+        EXPECT_EQ(Verificateur.Verifier(R), std::vector<std::string>{}) << Copies;
+    }
+    EXPECT_EQ(Bilans[1].APlacer, 3 * Bilans[0].APlacer);
+    EXPECT_EQ(Bilans[1].Borne, 3 * Bilans[0].Borne);
+    EXPECT_EQ(Bilans[1].Places, 3 * Bilans[0].Places);
+}

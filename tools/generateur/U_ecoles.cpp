@@ -307,6 +307,44 @@ void ConstruireExemple(TEcole Ecole) {
     }
 }
 
+void CopierEcole(int Copies) {
+    const std::size_t Series = LesSeries->Nombre(), Classes = LesClasses->Nombre(),
+                      Profs = LesProfs->Nombre();
+    for (int k = 2; k <= Copies; ++k) {
+        const std::string x = std::to_string(k) + "-";
+        for (std::size_t s = 1; s <= Series; ++s) {
+            const TSerie& Serie = *LesSeries->Numero(s);
+            TSerie* Copie = LesSeries->AjouterSerie(x + Serie.Nom);
+            for (std::size_t m = 1; m <= Serie.Heures->Nombre(); ++m) {
+                const THeures& h = *Serie.Heures->Numero(m);
+                Copie->FixerVolume(h.Nom, h.Volume);
+                Copie->Heures->Trouver(h.Nom)->Couleur = h.Couleur;
+            }
+        }
+        for (std::size_t c = 1; c <= Classes; ++c)
+            LesClasses->AjouterClasse(x + LesClasses->Numero(c)->Nom,
+                                      x + LesClasses->Numero(c)->Serie->Nom);
+        for (std::size_t p = 1; p <= Profs; ++p) {
+            const TProf& Prof = *LesProfs->Numero(p);
+            TProf* Copie = LesProfs->AjouterProf(x + Prof.Nom, Prof.Matiere);
+            for (std::size_t c = 1; c <= Prof.Heures->Nombre(); ++c) {
+                const THeures& h = *Prof.Heures->Numero(c);
+                Copie->FixerVolumeClasse(x + h.Nom, h.Volume);
+                if (THeures* Entree = Copie->Heures->Trouver(x + h.Nom)) // none at volume 0
+                    Entree->Couleur = h.Couleur;
+            }
+        }
+        for (std::size_t c = 1; c <= Classes; ++c) {
+            const TClasse& Classe = *LesClasses->Numero(c);
+            for (std::size_t m = 1; m <= Classe.Serie->Heures->Nombre(); ++m) {
+                const std::string& Matiere = Classe.Serie->Heures->Numero(m)->Nom;
+                if (const std::string Prof = Classe.ProfDe(Matiere); !Prof.empty())
+                    LesClasses->Trouver(x + Classe.Nom)->AssocierProf(Matiere, x + Prof);
+            }
+        }
+    }
+}
+
 std::string NomFichierExemple(TEcole Ecole) {
     return Ecole == TEcole::College ? "college.edt" : "lycee.edt";
 }

@@ -9,5 +9,10 @@ enum class TEcole { College, Lycee };
 // is placed, so the automatic placement has all the work to do. Same result on every run.
 void ConstruireExemple(TEcole Ecole);
 
+// Adds Copies - 1 copies of the school in the collections, the k-th under names prefixed
+// "k-": no copy shares a series, a class or a teacher with another. Courses, availability
+// and locks stay with the original.
+void CopierEcole(int Copies);
+
 // The file name of the school in examples/: "college.edt" or "lycee.edt".
 std::string NomFichierExemple(TEcole Ecole);
