@@ -1,6 +1,7 @@
 // The main window on the demo lycée once placed: opening it (reading, every block with
 // its widget, the refresh of the views), undo then redo, switching the class shown, picking
-// a course up until its places are tinted, copying a week picture, printing everything.
+// a course up until its places are tinted, copying a week picture, printing everything,
+// refreshing the "Qualité" pane.
 // Run from a Release build, on the offscreen platform:
 //   bench_fenetre --benchmark_repetitions=7 --benchmark_report_aggregates_only
 #include "bench/BancFormes.h"
@@ -11,6 +12,7 @@
 #include "storage/U_fichier.h"
 #include "ui/main/U_blocvue.h"
 #include "ui/main/U_impression.h"
+#include "ui/main/U_panequalite.h"
 #include "ui/main/U_princ.h"
 
 #include <QApplication>
@@ -112,6 +114,21 @@ void PrendreCours(benchmark::State& Etat) {
     }
 }
 
+// What every change costs the "Qualité" pane: the whole school measured again and shown.
+void RafraichirQualite(benchmark::State& Etat) {
+    if (!Ouvrir(Etat))
+        return;
+    auto* Pane = FTable->findChild<TPaneQualite*>();
+    const TClasse* Classe = LesClasses->Trouver(FTable->ClasseAffichee());
+    const TProf* Prof = LesProfs->Trouver(FTable->ProfAffiche());
+    if (!Pane || !Classe || !Prof) {
+        Etat.SkipWithError("no pane, or no class or teacher shown");
+        return;
+    }
+    for (auto _ : Etat)
+        Pane->Actualiser(Classe, Prof);
+}
+
 void CopierClasse(benchmark::State& Etat) {
     if (!Ouvrir(Etat))
         return;
@@ -139,6 +156,7 @@ BENCHMARK(CopierClasse)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ImprimerLycee)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(AnnulerRefaire)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ChangerClasse)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(RafraichirQualite)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

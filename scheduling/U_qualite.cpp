@@ -175,6 +175,61 @@ TQualite MesurerQualite(const TAutomate& Reglages) {
     return Q;
 }
 
+std::vector<TCoursJour> RunsDeProf(const TProf& Prof, TJour Jour) {
+    std::vector<TCoursJour> Runs;
+    for (std::size_t k = 1; LesClasses && k <= Prof.Heures->Nombre(); ++k) {
+        const std::string& Nom = Prof.Heures->Numero(k)->Nom;
+        if (const TClasse* Classe = LesClasses->Trouver(Nom))
+            for (const TRunClasse& r : RunsDeClasse(*Classe, Jour))
+                if (r.Prof == &Prof)
+                    Runs.push_back({r.Cours.Debut, r.Cours.Longueur, LesClasses->Indice(Nom)});
+    }
+    std::sort(Runs.begin(), Runs.end(),
+              [](const TCoursJour& a, const TCoursJour& b) { return a.Debut < b.Debut; });
+    return Runs;
+}
+
+bool TAjoutCours::Neutre() const {
+    for (const TMesuresJour& m : {Classe, Prof})
+        if (m.Trous > 0 || m.Doublons > 0 || m.Evites > 0)
+            return false;
+    return true;
+}
+
+TAjoutsJour AjoutsDuJour(const TClasse& Classe, const TProf& Prof, TJour Jour, int Longueur,
+                         std::uint64_t Pause) {
+    std::vector<TCoursJour> DeClasse;
+    int CleMatiere = -1; // a subject the day does not have yet
+    for (const TRunClasse& r : RunsDeClasse(Classe, Jour)) {
+        DeClasse.push_back(r.Cours);
+        if (r.Matiere == Prof.Matiere)
+            CleMatiere = r.Cours.Cle;
+    }
+    const std::vector<TCoursJour> DeProf = RunsDeProf(Prof, Jour);
+    const TDispoJour DispoClasse = DispoJour(Classe, Jour);
+    const TDispoJour DispoProf = DispoJour(Prof, Jour);
+    const TMesuresJour AvantClasse = MesurerJour(DeClasse, DispoClasse, Pause);
+    const TMesuresJour AvantProf = MesurerJour(DeProf, DispoProf, Pause);
+    const auto Ajout = [Pause](std::vector<TCoursJour> Runs, TCoursJour Nouveau,
+                               const TDispoJour& Dispo, const TMesuresJour& Avant) {
+        Runs.insert(std::find_if(Runs.begin(), Runs.end(),
+                                 [&](const TCoursJour& r) { return r.Debut > Nouveau.Debut; }),
+                    Nouveau);
+        const TMesuresJour Apres = MesurerJour(Runs, Dispo, Pause);
+        return TMesuresJour{std::max(0, Apres.Trous - Avant.Trous),
+                            std::max(0, Apres.Doublons - Avant.Doublons),
+                            Apres.Charge - Avant.Charge, std::max(0, Apres.Evites - Avant.Evites),
+                            std::max(0, Apres.Conflits - Avant.Conflits)};
+    };
+    const int NumeroClasse = LesClasses ? LesClasses->Indice(Classe.Nom) : -1;
+    TAjoutsJour Ajouts{};
+    for (int s = Premier; s + Longueur - 1 <= Dernier; ++s)
+        Ajouts[static_cast<std::size_t>(s - Premier)] = {
+            Ajout(DeClasse, {s, Longueur, CleMatiere}, DispoClasse, AvantClasse),
+            Ajout(DeProf, {s, Longueur, NumeroClasse}, DispoProf, AvantProf)};
+    return Ajouts;
+}
+
 std::string QualiteEnCsv(const TQualite& Q) {
     std::string Csv = "type;nom;trous;jours;doublons;chargemax;evites;conflits\n";
     for (const TQualiteActeur& a : Q.Profs)

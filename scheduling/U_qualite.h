@@ -84,6 +84,23 @@ std::vector<TRunClasse> RunsDeClasse(const TClasse& Classe, TJour Jour);
 
 // A teacher's runs are the runs of the classes it lists whose subject the class gives it.
 TQualite MesurerQualite(const TAutomate& Reglages);
+// The teacher's runs of one day, as MesurerQualite counts them, in start order.
+std::vector<TCoursJour> RunsDeProf(const TProf& Prof, TJour Jour);
+
+// What a course of the class and the teacher would add to each one's day.
+struct TAjoutCours {
+    TMesuresJour Classe;
+    TMesuresJour Prof;
+    // No trou, doublon or évité cell more for either.
+    bool Neutre() const;
+};
+// For every start of the day (index: slot - 32), what a run of Longueur slots of the
+// teacher's subject would add there: the measures that grow with it, the others 0 (a run
+// may also close a gap). Whether it may start there is the drop rule's business.
+using TAjoutsJour = std::array<TAjoutCours, QuartFinGrille - QuartDebutGrille>;
+TAjoutsJour AjoutsDuJour(const TClasse& Classe, const TProf& Prof, TJour Jour, int Longueur,
+                         std::uint64_t Pause);
+
 TDispoJour DispoJour(const TActeur& Acteur, TJour Jour);
 
 // The measures as CSV in UTF-8, separated by ';', one line per teacher, per class, then the

@@ -26,6 +26,7 @@ const std::string ValeurDossier = "SaveDir";
 const std::string ValeurLargeur = "Largeur";
 const std::string ValeurHauteur = "Hauteur";
 const std::string ValeurAgrandie = "Agrandie";
+const std::string ValeurQualite = "PanneauQualite";
 
 const QString TypeMime = QStringLiteral("application/x-horalo-edt");
 const QString NomIcone = QStringLiteral("horalo");
@@ -190,6 +191,16 @@ void TRegistre::EcrireFenetre(const TTailleFenetre& Taille) {
     if (Cle && Cle->EcrireEntier(ValeurLargeur, Taille.Largeur) &&
         Cle->EcrireEntier(ValeurHauteur, Taille.Hauteur))
         Cle->EcrireEntier(ValeurAgrandie, Taille.Agrandie ? 1 : 0);
+}
+
+bool TRegistre::LireQualiteVisible() const {
+    std::uint32_t Visible = 1;
+    return !Cle || !Cle->LireEntier(ValeurQualite, Visible) || Visible != 0;
+}
+
+void TRegistre::EcrireQualiteVisible(bool Visible) {
+    if (Cle)
+        Cle->EcrireEntier(ValeurQualite, Visible ? 1 : 0);
 }
 
 void TRegistre::AssocierExtension() {

@@ -35,6 +35,9 @@ public:
     std::optional<TTailleFenetre> LireFenetre() const;
     // Silently: a size that cannot be kept only costs the user a resize.
     void EcrireFenetre(const TTailleFenetre& Taille);
+    // Whether the "Qualité" pane shows: it does unless the user closed it. Written silently.
+    bool LireQualiteVisible() const;
+    void EcrireQualiteVisible(bool Visible);
 
     // Declares the .edt type and a desktop entry opening it with the running program,
     // under the user's data folder, unless a package declared them for the whole system. Each

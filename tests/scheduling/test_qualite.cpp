@@ -1,5 +1,6 @@
 #include "model/U_texte.h"
 #include "scheduling/U_qualite.h"
+#include "scheduling/U_refus.h"
 #include "tests/support/ModeleDeTest.h"
 
 namespace {
@@ -70,4 +71,47 @@ TEST_F(QualiteEcole, TheSchoolIsMeasuredFromTheClassesGrids) {
               "classe;\"C\"\"2;é\";0;1;0;4;0;0\n"
               "total;professeurs;10;2;1;20;0;1\n"
               "total;classes;11;3;1;15;1;0\n");
+}
+
+// What a start would add is what the school's measures say once the course is there.
+TEST_F(QualiteEcole, WhatAStartAddsIsTheGrowthOfBothDays) {
+    ConstruireEcole();
+    LesClasses->AjouterClasse("C2", "S1")->AssocierProf("Maths", "P1");
+    LesProfs->Trouver("P1")->FixerVolumeClasse("C2", 16);
+    Placer("C1", "Maths", 0, 40, 43);
+    Placer("C2", "Maths", 1, 32, 47);
+    Placer("C1", "Francais", 2, 36, 39);
+    LesClasses->Trouver("C1")->FixerDispo(3, 50, TDispo::AEviter);
+    LesProfs->Trouver("P1")->FixerDispo(4, 34, TDispo::AEviter);
+    const TAutomate Reglages;
+    const TQualite Avant = MesurerQualite(Reglages);
+    TClasse& C1 = *LesClasses->Trouver("C1");
+    TProf& P1 = *LesProfs->Trouver("P1");
+    const auto Croissance = [](const TMesuresJour& a, const TMesuresJour& b) {
+        return TMesuresJour{std::max(0, b.Trous - a.Trous), std::max(0, b.Doublons - a.Doublons),
+                            b.Charge - a.Charge, std::max(0, b.Evites - a.Evites),
+                            std::max(0, b.Conflits - a.Conflits)};
+    };
+    int Neutres = 0;
+    int Autres = 0;
+    for (TJour d = 0; d < NombreJours; ++d) {
+        const auto Ajouts = AjoutsDuJour(C1, P1, d, 4, MasquePause(Reglages));
+        for (int s = 32; s + 3 < 80; ++s) {
+            if (!PlaceLibre(C1, P1, d, static_cast<TQuart>(s), 3))
+                continue;
+            C1.PlacerPlage(d, static_cast<TQuart>(s), static_cast<TQuart>(s + 3), "Maths");
+            P1.PlacerPlage(d, static_cast<TQuart>(s), static_cast<TQuart>(s + 3), "C1");
+            const TQualite Apres = MesurerQualite(Reglages);
+            C1.EffacerPlage(d, static_cast<TQuart>(s), true);
+            P1.EffacerPlage(d, static_cast<TQuart>(s), true);
+            const TAjoutCours& a = Ajouts[static_cast<std::size_t>(s - 32)];
+            EXPECT_EQ(a.Classe, Croissance(Avant.Classes[0].Jours[d], Apres.Classes[0].Jours[d]))
+                << int(d) << " " << s;
+            EXPECT_EQ(a.Prof, Croissance(Avant.Profs[0].Jours[d], Apres.Profs[0].Jours[d]))
+                << int(d) << " " << s;
+            (a.Neutre() ? Neutres : Autres) += 1;
+        }
+    }
+    EXPECT_GT(Neutres, 0);
+    EXPECT_GT(Autres, 0);
 }

@@ -8,6 +8,7 @@
 #include "ui/main/U_places.h"
 
 #include <QHelpEvent>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolTip>
 
@@ -108,18 +109,34 @@ protected:
 
 TEST_F(VuePlacesTest, TheGridsPaintTheTintWhileTheCourseIsHeld) {
     Appuyer(Bloc("MCC1Lundi40Maths"), QPoint(19, 10));
+    const QColor Aucune;
     struct TCas {
         TJour Jour;
         TQuart Quart;
-        bool Teinte;
+        QColor Couleur;
+        QString Bulle; // what hovering the cell tells
     };
+    const QString Trous = QStringLiteral("Ajouterait 3 quarts d'heure de trou au professeur.");
     const QImage Vue = SGclasse()->viewport()->grab().toImage();
-    for (const TCas& c : {TCas{2, 33, true}, TCas{1, 33, false}, // the teacher is busy
-                          TCas{1, 48, false},                    // no free quarter-hour between
-                          TCas{1, 49, true}, TCas{0, 40, true}, TCas{5, 77, false}}) // ends at 80
-        EXPECT_EQ(Vue.pixelColor(DansCellule(c.Jour, c.Quart, 20, 9)) == TDelegueTeinte::Teinte,
-                  c.Teinte)
-            << int(c.Jour) << " " << int(c.Quart);
+    for (const TCas& c :
+         {TCas{2, 33, TDelegueTeinte::Teinte, {}}, TCas{1, 33, Aucune, {}}, // the teacher is busy
+          TCas{1, 48, Aucune, {}},                 // no free quarter-hour between
+          TCas{1, 49, TDelegueTeinte::Teinte, {}}, // only the lunch between
+          TCas{1, 60, TDelegueTeinte::TeinteCouteuse, Trous},
+          TCas{0, 40, TDelegueTeinte::Teinte, {}}, TCas{5, 77, Aucune, {}}}) {
+        const QColor Pixel = Vue.pixelColor(DansCellule(c.Jour, c.Quart, 20, 9));
+        for (const QColor& Teinte : {TDelegueTeinte::Teinte, TDelegueTeinte::TeinteCouteuse})
+            EXPECT_EQ(Pixel == Teinte, c.Couleur == Teinte) << int(c.Jour) << " " << int(c.Quart);
+        if (c.Couleur != Aucune) {
+            // Off the edges, and never where the pointer already is in the window.
+            SBClasse()->setValue(std::max(0, 19 * (c.Quart - 32) - 100));
+            Bouger(SGclasse()->viewport(), DansCellule(c.Jour, c.Quart, 4 + c.Quart % 30));
+            EXPECT_EQ(Table->statusBar()->currentMessage(), c.Bulle) << int(c.Quart);
+            if (!c.Bulle.isEmpty()) {
+                EXPECT_EQ(QToolTip::text(), c.Bulle) << int(c.Jour) << " " << int(c.Quart);
+            }
+        }
+    }
     QTest::keyClick(Table.get(), Qt::Key_Escape);
     const QImage Apres = SGclasse()->viewport()->grab().toImage();
     EXPECT_NE(Apres.pixelColor(DansCellule(2, 33, 20, 9)), TDelegueTeinte::Teinte);

@@ -328,7 +328,8 @@ bool TFTable::FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGl
     const TJour d = JourDuPointeur(x);
     const TQuart s = QuartDeHaut(y);
     const bool Accepte = PlaceLibre(*Classe, *Prof, d, s, DureePrise);
-    MontrerRefus(VersQt(RaisonRefus(*Classe, *Prof, d, s, DureePrise)), PositionGlobale);
+    MontrerRefus(VersQt(RaisonRefus(*Classe, *Prof, d, s, DureePrise)), PositionGlobale,
+                 Accepte ? TexteAjout(Places.Ajout(d, s)) : QString());
     if (Accepte) {
         BlocPris->Deplacer(GaucheDeJour(d), HautDeQuart(s));
         BlocJumeau->Deplacer(GaucheDeJour(d), HautDeQuart(s));
@@ -361,16 +362,17 @@ bool TFTable::PoserCours(TJour Jour, TQuart Debut) {
 }
 
 // Why the held course may not start under the pointer, in its tooltip and the status bar;
-// nothing where it may.
-void TFTable::MontrerRefus(const QString& Raison, QPoint PositionGlobale) {
+// where it may, what it would add there, if anything.
+void TFTable::MontrerRefus(const QString& Raison, QPoint PositionGlobale, const QString& Ajout) {
     DernierRefus = Raison;
-    if (Raison.isEmpty()) {
+    const QString& Texte = Raison.isEmpty() ? Ajout : Raison;
+    if (Texte.isEmpty()) {
         QToolTip::hideText();
         statusBar()->clearMessage();
         return;
     }
-    QToolTip::showText(PositionGlobale, Raison, this);
-    statusBar()->showMessage(Raison);
+    QToolTip::showText(PositionGlobale, Texte, this);
+    statusBar()->showMessage(Texte);
 }
 
 void TFTable::LacherBlocs() {

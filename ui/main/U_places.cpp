@@ -5,15 +5,61 @@
 #include "ui/main/U_canevasqt.h"
 
 #include <QPainter>
+#include <QStringList>
 
-// Pale green: unlike the pastel subject colours, and dark text stays readable on it.
+// Pale green: unlike the pastel subject colours, and dark text stays readable on it. The
+// costly shade is a pale straw, told apart from the green at a glance.
 const QColor TDelegueTeinte::Teinte(214, 245, 200);
+const QColor TDelegueTeinte::TeinteCouteuse(250, 236, 170);
+
+namespace {
+
+QString Quarts(int n, const char* Suite) {
+    return (n == 1 ? QStringLiteral("un quart d'heure")
+                   : QStringLiteral("%1 quarts d'heure").arg(n)) +
+           QString::fromUtf8(Suite);
+}
+
+// "2 quarts d'heure de trou et un doublon", or empty.
+QString Ajouts(const TMesuresJour& m) {
+    QStringList Parties;
+    if (m.Trous > 0)
+        Parties << Quarts(m.Trous, " de trou");
+    if (m.Doublons > 0)
+        Parties << (m.Doublons == 1 ? QStringLiteral("un doublon")
+                                    : QStringLiteral("%1 doublons").arg(m.Doublons));
+    if (m.Evites > 0)
+        Parties << Quarts(m.Evites,
+                          m.Evites == 1 ? " sur une case à éviter" : " sur des cases à éviter");
+    if (Parties.size() <= 1)
+        return Parties.join(QString());
+    const QString Dernier = Parties.takeLast();
+    return Parties.join(QStringLiteral(", ")) + QStringLiteral(" et ") + Dernier;
+}
+
+} // namespace
 
 void TPlacesPossibles::Calculer(const TClasse& Classe, const TProf& Prof, int Duree) {
-    for (TJour d = 0; d < NombreJours; ++d)
+    const std::uint64_t Pause = Automate ? MasquePause(*Automate) : 0;
+    for (TJour d = 0; d < NombreJours; ++d) {
         for (int s = QuartDebutGrille; s < QuartFinGrille; ++s)
             Cases[d][s - QuartDebutGrille] =
                 PlaceLibre(Classe, Prof, d, static_cast<TQuart>(s), Duree);
+        // Only the days where the course may go are measured.
+        Ajouts[d] =
+            Cases[d].any() ? AjoutsDuJour(Classe, Prof, d, Duree + 1, Pause) : TAjoutsJour{};
+    }
+}
+
+QString TexteAjout(const TAjoutCours& Ajout) {
+    QStringList Acteurs;
+    if (const QString Classe = Ajouts(Ajout.Classe); !Classe.isEmpty())
+        Acteurs << Classe + QStringLiteral(" à la classe");
+    if (const QString Prof = Ajouts(Ajout.Prof); !Prof.isEmpty())
+        Acteurs << Prof + QStringLiteral(" au professeur");
+    if (Acteurs.isEmpty())
+        return {};
+    return QStringLiteral("Ajouterait ") + Acteurs.join(QStringLiteral(", ")) + QLatin1Char('.');
 }
 
 void TDelegueTeinte::paint(QPainter* Peintre, const QStyleOptionViewItem& Option,
@@ -26,7 +72,8 @@ void TDelegueTeinte::paint(QPainter* Peintre, const QStyleOptionViewItem& Option
     if (Etat == TDispo::Interdit)
         Peintre->fillRect(Option.rect, CouleurQt(GrisInterdit));
     if (Index.column() > 0 && Places.Possible(Jour, Quart))
-        Peintre->fillRect(Option.rect, Teinte);
+        Peintre->fillRect(Option.rect,
+                          Places.Ajout(Jour, Quart).Neutre() ? Teinte : TeinteCouteuse);
     if (Etat != TDispo::Libre)
         Hachurer(*Peintre, Option.rect, Etat == TDispo::Interdit);
     QStyledItemDelegate::paint(Peintre, Option, Index);

@@ -1,8 +1,13 @@
 #pragma once
 // Where a held course may go: the rule a drop applies, and the cells it allows, which both
-// views tint while the course is held.
+// views tint while the course is held, in one shade where the course would cost the class
+// and the teacher nothing more, in another where it would add a gap, a doublon or an évité
+// cell.
 #include "model/U_types.h"
+#include "scheduling/U_qualite.h"
 #include "scheduling/U_refus.h"
+
+#include <QString>
 
 #include <QStyledItemDelegate>
 
@@ -25,10 +30,20 @@ public:
         return Jour < NombreJours && Debut >= QuartDebutGrille && Debut < QuartFinGrille &&
                Cases[Jour][Debut - QuartDebutGrille];
     }
+    // What starting there would add to the class's and the teacher's day; only meaningful
+    // where the course is possible.
+    const TAjoutCours& Ajout(TJour Jour, TQuart Debut) const {
+        return Ajouts[Jour][static_cast<std::size_t>(Debut - QuartDebutGrille)];
+    }
 
 private:
     std::array<std::bitset<QuartFinGrille - QuartDebutGrille>, NombreJours> Cases{};
+    std::array<TAjoutsJour, NombreJours> Ajouts{};
 };
+
+// What a start would add, in the user's words ("Ajouterait ... à la classe, ... au
+// professeur."); empty when it adds nothing.
+QString TexteAjout(const TAjoutCours& Ajout);
 
 // Paints under a timetable grid's cells the availability of the actor shown (interdit
 // cells grey and densely hatched, à éviter ones sparsely) and the tint of the possible starts.
@@ -40,7 +55,8 @@ public:
     void paint(QPainter* Peintre, const QStyleOptionViewItem& Option,
                const QModelIndex& Index) const override;
 
-    static const QColor Teinte;
+    static const QColor Teinte;         // adds nothing
+    static const QColor TeinteCouteuse; // adds a gap, a doublon or an évité cell
 
 private:
     const TPlacesPossibles& Places;

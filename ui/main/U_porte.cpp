@@ -71,6 +71,7 @@ void TFTable::ActualiserCommandes() {
         Sauveur->NoterFichier(NomFichierEnregistrement);
     if (F_quiestlibre && !Glisseur->Actif()) // a course held is in neither grid
         F_quiestlibre->Actualiser();
+    ActualiserQualite(); // whatever the command changed, the pane shows it
 }
 
 // A list changed by the user shows its choice; refused, it shows the actor in view again.

@@ -19,6 +19,7 @@
 #include "ui/main/U_disposition.h"
 #include "ui/main/U_glisser.h"
 #include "ui/main/U_listes.h"
+#include "ui/main/U_panequalite.h"
 #include "ui/main/U_rubriques.h"
 #include "ui/main/U_texteqt.h"
 #include "ui_princ.h"
@@ -30,7 +31,6 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <cstdio>
 
 TFTable* FTable = nullptr;
 
@@ -40,14 +40,6 @@ constexpr int HauteurClient = 499;
 constexpr int LargeurClient = 618;
 constexpr int CransParMolette = 5; // rows scrolled by one notch of the wheel
 constexpr int UnCran = 120;        // wheel delta of one notch
-
-// A count of quarter-hours as HHhMM. Counts above 63h45 keep their real hours instead of
-// wrapping round as a time of day would.
-QString TexteQuarts(unsigned Quarts) {
-    char Tampon[16];
-    std::snprintf(Tampon, sizeof Tampon, "%.2uh%.2u", Quarts / 4, (Quarts % 4) * 15);
-    return QString::fromLatin1(Tampon);
-}
 
 // Column 0 of the string grids is their fixed, grey column.
 void EcrireCellule(QTableWidget& Grille, int Rangee, int Colonne, const QString& Texte) {
@@ -149,6 +141,7 @@ TFTable::TFTable(const QStringList& Arguments)
     FixerRubrique(ui->CBclasse, Rubrique::ListeClasses);
     ConstruireVues();
     ConstruireMenus();
+    ConstruireQualite();
     Glisseur = std::make_unique<TGlisseur>(*this, *centralWidget());
     FabriqueClasse = std::make_unique<TFabriqueBlocsQt>(*ui->PClasse, *this);
     FabriqueProf = std::make_unique<TFabriqueBlocsQt>(*ui->PProf, *this);
@@ -218,14 +211,16 @@ void TFTable::ConstruireVues() {
 
     ConstruireConflits();
     new TDisposition(*ui, *centralWidget(), QSize(LargeurClient, HauteurClient));
+    // The pane beside the views takes its width from the window, never from the views.
+    centralWidget()->setMinimumSize(LargeurClient, HauteurClient);
     resize(LargeurClient,
            HauteurClient + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    setMinimumSize(size());
     CentrerSurEcran(this);
 }
 
 // The size the window had when it last closed, on the same screen centre.
 void TFTable::RetablirTaille() {
+    PaneQualite->setVisible(Registre->LireQualiteVisible());
     const std::optional<TTailleFenetre> Taille = Registre->LireFenetre();
     if (!Taille)
         return;
@@ -298,6 +293,7 @@ void TFTable::FormDestroy() {
         const QRect Normale = normalGeometry().isValid() ? normalGeometry() : geometry();
         Registre->EcrireFenetre({static_cast<std::uint32_t>(Normale.width()),
                                  static_cast<std::uint32_t>(Normale.height()), isMaximized()});
+        Registre->EcrireQualiteVisible(!PaneQualite->isHidden());
     }
     DetruireGlobal(Registre);
     DetruireGlobal(Sauveur);
@@ -378,6 +374,7 @@ void TFTable::RafraichirVues() {
     CBclasseChange();
     CBprofChange();
     AfficherConflits();
+    ActualiserQualite();
 }
 
 void TFTable::ViderAffichage() {
@@ -403,6 +400,7 @@ void TFTable::RetablirAffichage(const std::string& Classe, const std::string& Pr
     CBclasseChange();
     CBprofChange();
     AfficherConflits();
+    ActualiserQualite();
 }
 
 void TFTable::SBClasseChange() {

@@ -30,6 +30,7 @@ class TF_apropos;
 class TF_quiestlibre;
 class TFabriqueBlocsQt;
 class TGlisseur;
+class TPaneQualite;
 class TProf;
 struct TReglagesFet;
 class TVerrou;
@@ -79,6 +80,8 @@ public:
     void MemoProfMouseDown(TBlocVue& Bloc, Qt::MouseButton Bouton, Qt::KeyboardModifiers Etat,
                            QPoint PositionGlobale);
     bool SelectionnerPartenaire(const TBloc& Bloc);
+    // Brings a day into view in both grids: their actors' first courses of that day.
+    void MontrerJour(TJour Jour);
     // The cells where the held course may start, tinted in both views while it is held.
     const TPlacesPossibles& PlacesPossibles() const { return Places; }
     // The whole course of a block, for its tooltip.
@@ -181,6 +184,8 @@ private:
     void ConstruireVues();
     void ConstruireMenus();
     void ConstruirePPMCaseProf();
+    void ConstruireQualite(); // the "Qualité" pane and its menu entry
+    void ActualiserQualite();
     void FormCreate(const QStringList& Arguments);
     void RetablirTaille();
     // After a crash: offers the last state a program that no longer runs recorded.
@@ -197,7 +202,7 @@ private:
     // when both grids still have room for it there.
     bool PoserCours(TJour Jour, TQuart Debut);
     void LacherBlocs();
-    void MontrerRefus(const QString& Raison, QPoint PositionGlobale);
+    void MontrerRefus(const QString& Raison, QPoint PositionGlobale, const QString& Ajout);
     // Asks to save a modified timetable; false when it must stay (Abort, or a save that did
     // not happen).
     bool PeutRemplacer();
@@ -227,6 +232,7 @@ private:
     std::unique_ptr<TFabriqueBlocsQt> FabriqueClasse;
     std::unique_ptr<TFabriqueBlocsQt> FabriqueProf;
     std::unique_ptr<TGlisseur> Glisseur;
+    TPaneQualite* PaneQualite = nullptr; // owned by the window
     std::unique_ptr<QPrinter> FImprimante;
     // The names of the class and the teacher whose blocks are shown: what the hidden
     // captions of PClasse and PProf held. Kept as bytes, so any name round-trips.

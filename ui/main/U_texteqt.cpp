@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QToolTip>
 
+#include <cstdio>
+
 QString VersQt(const std::string& Ansi) {
     return QString::fromStdString(Utf8(Ansi));
 }
@@ -100,4 +102,10 @@ void LimiterAnsi(QLineEdit& Ligne) {
         Ligne.setToolTip(Avis);
         QToolTip::showText(Ligne.mapToGlobal(QPoint(0, Ligne.height())), Avis, &Ligne);
     });
+}
+
+QString TexteQuarts(unsigned Quarts) {
+    char Tampon[16];
+    std::snprintf(Tampon, sizeof Tampon, "%.2uh%.2u", Quarts / 4, (Quarts % 4) * 15);
+    return QString::fromLatin1(Tampon);
 }

@@ -12,6 +12,10 @@ QString VersQt(const std::string& Ansi);
 // QString to Windows-1252 bytes; characters Windows-1252 cannot hold become '?'.
 std::string VersAnsi(const QString& Texte);
 
+// A count of quarter-hours as HHhMM. Counts above 63h45 keep their real hours instead of
+// wrapping round as a time of day would.
+QString TexteQuarts(unsigned Quarts);
+
 // What a name box keeps of a text: the characters Windows-1252 can hold (no control
 // characters), at most LongueurMax of them; past the limit, the characters just before the
 // cursor go, as they are the ones just typed or pasted. Position follows the cursor; Retires

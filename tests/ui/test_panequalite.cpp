@@ -1,0 +1,190 @@
+// The "Qualité" pane shows what --qualite prints, after any change, undo and redo; a click
+// on a day's figure brings that day into view; closed, it stays closed until reopened.
+#include "tests/ui/FenetreDeTest.h"
+
+#include "scheduling/U_automate.h"
+#include "scheduling/U_qualite.h"
+#include "scheduling/U_refus.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDockWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+#include <random>
+#include <sstream>
+
+namespace {
+
+// "01h30" is six quarter-hours; a count reads as it is.
+int Valeur(const QString& Texte) {
+    const auto h = Texte.indexOf(u'h');
+    return h < 0 ? Texte.toInt() : Texte.left(h).toInt() * 4 + Texte.mid(h + 1).toInt() / 15;
+}
+
+// The figures of a line of --qualite's output that starts with Debut.
+std::vector<int> LigneCsv(const std::string& Csv, const std::string& Debut) {
+    std::istringstream Lignes(Csv);
+    for (std::string Ligne; std::getline(Lignes, Ligne);)
+        if (Ligne.rfind(Debut + ';', 0) == 0) {
+            std::vector<int> Chiffres;
+            std::istringstream Champs(Ligne.substr(Debut.size() + 1));
+            for (std::string Champ; std::getline(Champs, Champ, ';');)
+                Chiffres.push_back(std::stoi(Champ));
+            return Chiffres;
+        }
+    return {};
+}
+
+class PaneQualiteTest : public FenetreTest {
+protected:
+    void SetUp() override {
+        Ouvrir();
+        ConstruireEcole();
+    }
+    std::vector<int> Colonne(const char* Nom, int c) const {
+        auto* Table = Controle<QTableWidget>(QLatin1String(Nom));
+        std::vector<int> Chiffres;
+        for (int r = 0; r < Table->rowCount(); ++r)
+            Chiffres.push_back(Valeur(Table->item(r, c)->text()));
+        return Chiffres;
+    }
+    // "Restantes" of a summary, added up.
+    int Restantes(const char* Resume) const {
+        int Total = 0;
+        for (int r = 1; !Cellules(Resume, r)[0].empty(); ++r)
+            Total += Valeur(QString::fromStdString(Cellules(Resume, r)[3]));
+        return Total;
+    }
+    // "5 jour(s) de cours, à placer : 02h00": the days and the quarter-hours.
+    std::pair<int, int> Resume(const char* Nom) const {
+        const QString Texte = Controle<QLabel>(QLatin1String(Nom))->text();
+        return {Texte.section(u' ', 0, 0).toInt(), Valeur(Texte.section(u' ', -1))};
+    }
+    void Verifier(const std::string& Contexte) {
+        const TQualite Q = MesurerQualite(*Automate);
+        const std::string Csv = QualiteEnCsv(Q);
+        EXPECT_EQ(Colonne("QualiteEcole", 0), LigneCsv(Csv, "total;professeurs")) << Contexte;
+        EXPECT_EQ(Colonne("QualiteEcole", 1), LigneCsv(Csv, "total;classes")) << Contexte;
+        const auto Acteur = [&](const char* Table, const char* Etiquette, const std::string& Ligne,
+                                const std::vector<TQualiteActeur>& Mesures, const std::string& Nom,
+                                const char* Sommaire) {
+            const std::vector<int> Semaine = LigneCsv(Csv, Ligne);
+            ASSERT_EQ(Semaine.size(), 6u) << Contexte << Ligne;
+            EXPECT_EQ(
+                Colonne(Table, NombreJours),
+                (std::vector<int>{Semaine[0], Semaine[2], Semaine[3], Semaine[4], Semaine[5]}))
+                << Contexte << Ligne;
+            EXPECT_EQ(Resume(Etiquette), std::make_pair(Semaine[1], Restantes(Sommaire)))
+                << Contexte << Ligne;
+            for (const TQualiteActeur& a : Mesures)
+                if (a.Nom == Nom)
+                    for (TJour j = 0; j < NombreJours; ++j) {
+                        const TMesuresJour& m = a.Jours[j];
+                        EXPECT_EQ(
+                            Colonne(Table, j),
+                            (std::vector<int>{m.Trous, m.Doublons, m.Charge, m.Evites, m.Conflits}))
+                            << Contexte << Ligne << " jour " << int(j);
+                    }
+        };
+        Acteur("JoursClasse", "ResumeClasse", "classe;" + Table->ClasseAffichee(), Q.Classes,
+               Table->ClasseAffichee(), "SGens");
+        Acteur("JoursProf", "ResumeProf", "professeur;" + Table->ProfAffiche(), Q.Profs,
+               Table->ProfAffiche(), "SGcours");
+    }
+};
+
+} // namespace
+
+// Random drops, removals, availability changes and actors shown, with undos and redos by
+// their shortcuts: after each, the pane reads as --qualite measures.
+TEST_F(PaneQualiteTest, ThePaneShowsWhatQualiteMeasuresAfterEveryChange) {
+    std::mt19937 Hasard(18);
+    const auto Tirer = [&Hasard](int n) { return static_cast<int>(Hasard() % n); };
+    const char* const Classes[] = {"C1", "C2"};
+    const char* const Matieres[] = {"Maths", "Francais"};
+    int Changements = 0;
+    for (int Pas = 0; Pas < 60; ++Pas) {
+        TClasse& Classe = *LesClasses->Trouver(Classes[Tirer(2)]);
+        const auto Jour = static_cast<TJour>(Tirer(3)); // three days: they fill up
+        const auto Debut = static_cast<TQuart>(32 + Tirer(44));
+        switch (Tirer(6)) {
+        case 0:
+        case 1: {
+            const char* Matiere = Matieres[Tirer(2)];
+            TProf& Prof = *LesProfs->Trouver(Classe.ProfDe(Matiere));
+            const int Duree = 1 + Tirer(6);
+            if (!PlaceLibre(Classe, Prof, Jour, Debut, Duree))
+                continue;
+            Placer(Classe.Nom, Matiere, Jour, Debut, static_cast<TQuart>(Debut + Duree));
+            break;
+        }
+        case 2:
+            if (TProf* Prof = LesProfs->Trouver(Classe.ProfDe(Classe.LireCase(Jour, Debut)))) {
+                Prof->EffacerPlage(Jour, Debut, true);
+                Classe.EffacerPlage(Jour, Debut, true);
+                Table->RafraichirVues();
+            }
+            break;
+        case 3: {
+            TActeur& Acteur = Tirer(2) ? static_cast<TActeur&>(Classe) : *P1();
+            Acteur.FixerDispo(Jour, Debut, Tirer(2) ? TDispo::AEviter : TDispo::Interdit);
+            Table->RafraichirVues();
+            break;
+        }
+        case 4:
+            QTest::keyClick(Table.get(), Tirer(2) ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+            break;
+        default:
+            Montrer(Classes[Tirer(2)], Tirer(2) ? "P1" : "P2");
+        }
+        Sauveur->Memoriser();
+        Verifier("pas " + std::to_string(Pas));
+        ++Changements;
+    }
+    EXPECT_GT(MesurerQualite(*Automate).TotalProfs.Trous, 0);
+    EXPECT_GT(Changements, 30);
+}
+
+TEST_F(PaneQualiteTest, TheSchoolsHoursLeftAndAClickOnADayShowsIt) {
+    EXPECT_EQ(Controle<QLabel>(QStringLiteral("ResteEcole"))->text(),
+              QStringLiteral("À placer : 18h00")); // two classes of 36 quarter-hours
+    Placer("C1", "Maths", 3, 60, 63);
+    Placer("C1", "Francais", 4, 70, 73);
+    Montrer("C1", "P1");
+    EXPECT_EQ(Controle<QLabel>(QStringLiteral("ResteEcole"))->text(),
+              QStringLiteral("À placer : 16h00"));
+    EXPECT_EQ(Controle<QGroupBox>(QStringLiteral("BoiteClasse"))->title(),
+              QStringLiteral("Classe C1"));
+    auto* Jours = Controle<QTableWidget>(QStringLiteral("JoursClasse"));
+    const auto Cliquer = [Jours](int Rangee, TJour Jour) {
+        QTest::mouseClick(Jours->viewport(), Qt::LeftButton, {},
+                          Jours->visualRect(Jours->model()->index(Rangee, Jour)).center());
+    };
+    Cliquer(2, 3); // Thursday's load: C1's Maths at 15h00, P1's too
+    EXPECT_EQ(SBClasse()->value(), 19 * (60 - 1 - 32));
+    EXPECT_EQ(SBProf()->value(), 19 * (60 - 1 - 32));
+    Cliquer(0, 4); // Friday: P1 teaches nothing and stays where it is
+    EXPECT_EQ(SBClasse()->value(), SBClasse()->maximum());
+    EXPECT_EQ(SBProf()->value(), 19 * (60 - 1 - 32));
+}
+
+TEST_F(PaneQualiteTest, ClosedItStaysClosedUntilReopenedFromTheMenu) {
+    auto* Pane = Controle<QDockWidget>(QStringLiteral("PaneQualite"));
+    ASSERT_TRUE(Pane->isVisible());
+    auto* Fermer = Pane->findChild<QAbstractButton*>(QStringLiteral("qt_dockwidget_closebutton"));
+    ASSERT_NE(Fermer, nullptr);
+    QTest::mouseClick(Fermer, Qt::LeftButton);
+    EXPECT_FALSE(Pane->isVisible());
+    Table.reset();
+    Ouvrir();
+    Pane = Controle<QDockWidget>(QStringLiteral("PaneQualite"));
+    EXPECT_FALSE(Pane->isVisible());
+    Controle<QAction>(QStringLiteral("Qualite1"))->trigger();
+    EXPECT_TRUE(Pane->isVisible());
+    Table.reset();
+    Ouvrir(); // the next tests find it open
+    EXPECT_TRUE(Controle<QDockWidget>(QStringLiteral("PaneQualite"))->isVisible());
+}
