@@ -44,55 +44,44 @@ protected:
         Ouvrir();
         ConstruireEcole();
     }
-    std::vector<int> Colonne(const char* Nom, int c) const {
-        auto* Table = Controle<QTableWidget>(QLatin1String(Nom));
+    std::vector<int> Colonne(const QString& Nom, int c) const {
+        auto* Table = Controle<QTableWidget>(Nom);
         std::vector<int> Chiffres;
         for (int r = 0; r < Table->rowCount(); ++r)
             Chiffres.push_back(Valeur(Table->item(r, c)->text()));
         return Chiffres;
     }
-    // "Restantes" of a summary, added up.
-    int Restantes(const char* Resume) const {
-        int Total = 0;
-        for (int r = 1; !Cellules(Resume, r)[0].empty(); ++r)
-            Total += Valeur(QString::fromStdString(Cellules(Resume, r)[3]));
-        return Total;
+    // "5 jour(s) de cours, à placer : 02h00" must give the days of --qualite and the
+    // summary's "Restantes" added up.
+    void VerifierActeur(const QString& Nom, const std::vector<int>& s, const TQualiteActeur& a,
+                        const char* Sommaire) {
+        ASSERT_EQ(s.size(), 6u) << Nom.toStdString();
+        EXPECT_EQ(Colonne(QStringLiteral("Jours") + Nom, NombreJours),
+                  (std::vector<int>{s[0], s[2], s[3], s[4], s[5]}));
+        for (TJour j = 0; j < NombreJours; ++j) {
+            const TMesuresJour& m = a.Jours[j];
+            EXPECT_EQ(Colonne(QStringLiteral("Jours") + Nom, j),
+                      (std::vector<int>{m.Trous, m.Doublons, m.Charge, m.Evites, m.Conflits}))
+                << Nom.toStdString() << " jour " << int(j);
+        }
+        int Restantes = 0;
+        for (int r = 1; !Cellules(Sommaire, r)[0].empty(); ++r)
+            Restantes += Valeur(QString::fromStdString(Cellules(Sommaire, r)[3]));
+        const QString Texte = Controle<QLabel>(QStringLiteral("Resume") + Nom)->text();
+        EXPECT_EQ(Texte.section(u' ', 0, 0).toInt(), s[1]);
+        EXPECT_EQ(Valeur(Texte.section(u' ', -1)), Restantes);
     }
-    // "5 jour(s) de cours, à placer : 02h00": the days and the quarter-hours.
-    std::pair<int, int> Resume(const char* Nom) const {
-        const QString Texte = Controle<QLabel>(QLatin1String(Nom))->text();
-        return {Texte.section(u' ', 0, 0).toInt(), Valeur(Texte.section(u' ', -1))};
-    }
-    void Verifier(const std::string& Contexte) {
+    void Verifier() {
         const TQualite Q = MesurerQualite(*Automate);
         const std::string Csv = QualiteEnCsv(Q);
-        EXPECT_EQ(Colonne("QualiteEcole", 0), LigneCsv(Csv, "total;professeurs")) << Contexte;
-        EXPECT_EQ(Colonne("QualiteEcole", 1), LigneCsv(Csv, "total;classes")) << Contexte;
-        const auto Acteur = [&](const char* Table, const char* Etiquette, const std::string& Ligne,
-                                const std::vector<TQualiteActeur>& Mesures, const std::string& Nom,
-                                const char* Sommaire) {
-            const std::vector<int> Semaine = LigneCsv(Csv, Ligne);
-            ASSERT_EQ(Semaine.size(), 6u) << Contexte << Ligne;
-            EXPECT_EQ(
-                Colonne(Table, NombreJours),
-                (std::vector<int>{Semaine[0], Semaine[2], Semaine[3], Semaine[4], Semaine[5]}))
-                << Contexte << Ligne;
-            EXPECT_EQ(Resume(Etiquette), std::make_pair(Semaine[1], Restantes(Sommaire)))
-                << Contexte << Ligne;
-            for (const TQualiteActeur& a : Mesures)
-                if (a.Nom == Nom)
-                    for (TJour j = 0; j < NombreJours; ++j) {
-                        const TMesuresJour& m = a.Jours[j];
-                        EXPECT_EQ(
-                            Colonne(Table, j),
-                            (std::vector<int>{m.Trous, m.Doublons, m.Charge, m.Evites, m.Conflits}))
-                            << Contexte << Ligne << " jour " << int(j);
-                    }
-        };
-        Acteur("JoursClasse", "ResumeClasse", "classe;" + Table->ClasseAffichee(), Q.Classes,
-               Table->ClasseAffichee(), "SGens");
-        Acteur("JoursProf", "ResumeProf", "professeur;" + Table->ProfAffiche(), Q.Profs,
-               Table->ProfAffiche(), "SGcours");
+        EXPECT_EQ(Colonne(QStringLiteral("QualiteEcole"), 0), LigneCsv(Csv, "total;professeurs"));
+        EXPECT_EQ(Colonne(QStringLiteral("QualiteEcole"), 1), LigneCsv(Csv, "total;classes"));
+        const std::string Classe = Table->ClasseAffichee();
+        const std::string Prof = Table->ProfAffiche();
+        VerifierActeur(QStringLiteral("Classe"), LigneCsv(Csv, "classe;" + Classe),
+                       Q.Classes[static_cast<std::size_t>(LesClasses->Indice(Classe))], "SGens");
+        VerifierActeur(QStringLiteral("Prof"), LigneCsv(Csv, "professeur;" + Prof),
+                       Q.Profs[static_cast<std::size_t>(LesProfs->Indice(Prof))], "SGcours");
     }
 };
 
@@ -125,15 +114,14 @@ TEST_F(PaneQualiteTest, ThePaneShowsWhatQualiteMeasuresAfterEveryChange) {
             if (TProf* Prof = LesProfs->Trouver(Classe.ProfDe(Classe.LireCase(Jour, Debut)))) {
                 Prof->EffacerPlage(Jour, Debut, true);
                 Classe.EffacerPlage(Jour, Debut, true);
-                Table->RafraichirVues();
             }
-            break;
-        case 3: {
-            TActeur& Acteur = Tirer(2) ? static_cast<TActeur&>(Classe) : *P1();
-            Acteur.FixerDispo(Jour, Debut, Tirer(2) ? TDispo::AEviter : TDispo::Interdit);
             Table->RafraichirVues();
             break;
-        }
+        case 3:
+            (Tirer(2) ? static_cast<TActeur&>(Classe) : *P1())
+                .FixerDispo(Jour, Debut, Tirer(2) ? TDispo::AEviter : TDispo::Interdit);
+            Table->RafraichirVues();
+            break;
         case 4:
             QTest::keyClick(Table.get(), Tirer(2) ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
             break;
@@ -141,7 +129,8 @@ TEST_F(PaneQualiteTest, ThePaneShowsWhatQualiteMeasuresAfterEveryChange) {
             Montrer(Classes[Tirer(2)], Tirer(2) ? "P1" : "P2");
         }
         Sauveur->Memoriser();
-        Verifier("pas " + std::to_string(Pas));
+        SCOPED_TRACE("pas " + std::to_string(Pas));
+        Verifier();
         ++Changements;
     }
     EXPECT_GT(MesurerQualite(*Automate).TotalProfs.Trous, 0);
@@ -171,20 +160,27 @@ TEST_F(PaneQualiteTest, TheSchoolsHoursLeftAndAClickOnADayShowsIt) {
     EXPECT_EQ(SBProf()->value(), 19 * (60 - 1 - 32));
 }
 
+// In a registry of its own: the window tests running beside it open with the pane.
 TEST_F(PaneQualiteTest, ClosedItStaysClosedUntilReopenedFromTheMenu) {
-    auto* Pane = Controle<QDockWidget>(QStringLiteral("PaneQualite"));
-    ASSERT_TRUE(Pane->isVisible());
-    auto* Fermer = Pane->findChild<QAbstractButton*>(QStringLiteral("qt_dockwidget_closebutton"));
-    ASSERT_NE(Fermer, nullptr);
-    QTest::mouseClick(Fermer, Qt::LeftButton);
-    EXPECT_FALSE(Pane->isVisible());
+    Table.reset();
+    QTemporaryDir Prive;
+    const QByteArray Avant = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", Prive.path().toLocal8Bit());
+    const auto Pane = [this] { return Controle<QDockWidget>(QStringLiteral("PaneQualite")); };
+    Ouvrir();
+    ASSERT_TRUE(Pane()->isVisible());
+    QTest::mouseClick(
+        Pane()->findChild<QAbstractButton*>(QStringLiteral("qt_dockwidget_closebutton")),
+        Qt::LeftButton);
+    EXPECT_FALSE(Pane()->isVisible());
     Table.reset();
     Ouvrir();
-    Pane = Controle<QDockWidget>(QStringLiteral("PaneQualite"));
-    EXPECT_FALSE(Pane->isVisible());
+    EXPECT_FALSE(Pane()->isVisible());
     Controle<QAction>(QStringLiteral("Qualite1"))->trigger();
-    EXPECT_TRUE(Pane->isVisible());
+    EXPECT_TRUE(Pane()->isVisible());
     Table.reset();
-    Ouvrir(); // the next tests find it open
-    EXPECT_TRUE(Controle<QDockWidget>(QStringLiteral("PaneQualite"))->isVisible());
+    Ouvrir();
+    EXPECT_TRUE(Pane()->isVisible());
+    Table.reset();
+    qputenv("XDG_CONFIG_HOME", Avant);
 }
