@@ -20,6 +20,22 @@
 
 #include <memory>
 
+// A registry of the test's own while it lives, for a test that leaves settings the
+// window tests running beside it must not read. The window must go before it.
+class TRegistrePrive {
+public:
+    TRegistrePrive() : Avant(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", Dossier.path().toLocal8Bit());
+    }
+    ~TRegistrePrive() { qputenv("XDG_CONFIG_HOME", Avant); }
+    TRegistrePrive(const TRegistrePrive&) = delete;
+    TRegistrePrive& operator=(const TRegistrePrive&) = delete;
+
+private:
+    QTemporaryDir Dossier;
+    QByteArray Avant;
+};
+
 class FenetreTest : public ::testing::Test {
 protected:
     ~FenetreTest() override;

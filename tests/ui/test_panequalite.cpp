@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDockWidget>
-#include <QGroupBox>
 #include <QLabel>
 #include <QTest>
 
@@ -94,7 +93,6 @@ TEST_F(PaneQualiteTest, ThePaneShowsWhatQualiteMeasuresAfterEveryChange) {
     const auto Tirer = [&Hasard](int n) { return static_cast<int>(Hasard() % n); };
     const char* const Classes[] = {"C1", "C2"};
     const char* const Matieres[] = {"Maths", "Francais"};
-    int Changements = 0;
     for (int Pas = 0; Pas < 60; ++Pas) {
         TClasse& Classe = *LesClasses->Trouver(Classes[Tirer(2)]);
         const auto Jour = static_cast<TJour>(Tirer(3)); // three days: they fill up
@@ -131,10 +129,8 @@ TEST_F(PaneQualiteTest, ThePaneShowsWhatQualiteMeasuresAfterEveryChange) {
         Sauveur->Memoriser();
         SCOPED_TRACE("pas " + std::to_string(Pas));
         Verifier();
-        ++Changements;
     }
     EXPECT_GT(MesurerQualite(*Automate).TotalProfs.Trous, 0);
-    EXPECT_GT(Changements, 30);
 }
 
 TEST_F(PaneQualiteTest, TheSchoolsHoursLeftAndAClickOnADayShowsIt) {
@@ -145,8 +141,6 @@ TEST_F(PaneQualiteTest, TheSchoolsHoursLeftAndAClickOnADayShowsIt) {
     Montrer("C1", "P1");
     EXPECT_EQ(Controle<QLabel>(QStringLiteral("ResteEcole"))->text(),
               QStringLiteral("À placer : 16h00"));
-    EXPECT_EQ(Controle<QGroupBox>(QStringLiteral("BoiteClasse"))->title(),
-              QStringLiteral("Classe C1"));
     auto* Jours = Controle<QTableWidget>(QStringLiteral("JoursClasse"));
     const auto Cliquer = [Jours](int Rangee, TJour Jour) {
         QTest::mouseClick(Jours->viewport(), Qt::LeftButton, {},
@@ -163,9 +157,7 @@ TEST_F(PaneQualiteTest, TheSchoolsHoursLeftAndAClickOnADayShowsIt) {
 // In a registry of its own: the window tests running beside it open with the pane.
 TEST_F(PaneQualiteTest, ClosedItStaysClosedUntilReopenedFromTheMenu) {
     Table.reset();
-    QTemporaryDir Prive;
-    const QByteArray Avant = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", Prive.path().toLocal8Bit());
+    const TRegistrePrive Prive;
     const auto Pane = [this] { return Controle<QDockWidget>(QStringLiteral("PaneQualite")); };
     Ouvrir();
     ASSERT_TRUE(Pane()->isVisible());
@@ -182,5 +174,4 @@ TEST_F(PaneQualiteTest, ClosedItStaysClosedUntilReopenedFromTheMenu) {
     Ouvrir();
     EXPECT_TRUE(Pane()->isVisible());
     Table.reset();
-    qputenv("XDG_CONFIG_HOME", Avant);
 }

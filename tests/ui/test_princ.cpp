@@ -106,6 +106,7 @@ TEST_F(FenetreTest, LayoutFollowsTheForm) {
 }
 
 TEST_F(FenetreTest, ResizedTheGridsShowAWholeDayAndTheNextStartKeepsTheSize) {
+    const TRegistrePrive Prive;
     Ouvrir();
     ConstruireEcole();
     const QSize Base = Table->size();
@@ -132,7 +133,7 @@ TEST_F(FenetreTest, ResizedTheGridsShowAWholeDayAndTheNextStartKeepsTheSize) {
     Table.reset();
     Ouvrir();
     EXPECT_EQ(Table->size(), Base + QSize(300, 700));
-    Redimensionner(Base); // the next tests open at the form's size
+    Table.reset();
 }
 
 TEST_F(FenetreFichierTest, ArgumentsAreJoinedWithBlanksIntoOneFileName) {
