@@ -152,6 +152,16 @@ TEST_F(PaneQualiteTest, TheSchoolsHoursLeftAndAClickOnADayShowsIt) {
     Cliquer(0, 4); // Friday: P1 teaches nothing and stays where it is
     EXPECT_EQ(SBClasse()->value(), SBClasse()->maximum());
     EXPECT_EQ(SBProf()->value(), 19 * (60 - 1 - 32));
+    // A course held is in neither grid nor in the figures, until it is dropped.
+    SBClasse()->setValue(19 * 20);
+    Appuyer(Bloc("MCC1Jeudi60Maths"), QPoint(19, 10));
+    Bouger(SGclasse()->viewport(), DansCellule(2, 60));
+    EXPECT_EQ(Controle<QLabel>(QStringLiteral("ResteEcole"))->text(),
+              QStringLiteral("À placer : 17h00"));
+    Relacher(SGclasse()->viewport(), DansCellule(2, 60));
+    EXPECT_EQ(Controle<QLabel>(QStringLiteral("ResteEcole"))->text(),
+              QStringLiteral("À placer : 16h00"));
+    EXPECT_EQ(Jours->item(2, 2)->text(), QStringLiteral("01h00")); // Wednesday's load
 }
 
 // In a registry of its own: the window tests running beside it open with the pane.

@@ -228,6 +228,8 @@ void TFTable::ConstruireQualite() {
 }
 
 void TFTable::ActualiserQualite() {
+    // While a course is held the pane, like the grids, shows the timetable without it: the
+    // tint's tooltip says what it would add to these figures.
     if (PaneQualite)
         PaneQualite->Actualiser(ClasseDe(*ui->CBclasse), ProfDe(*ui->CBprof));
 }
