@@ -82,6 +82,7 @@ TEST_F(Aide, EveryTopicOpensThePageNamedAfterItAndAnyOtherNumberTheWelcomePage) 
         {28, "Le choix d'une classe"},
         {29, "Les disponibilités et les cours verrouillés"},
         {37, "Qui est libre ?"},
+        {36, "Les règles de placement"},
         {50, "L'assistant de création"},
         {0, Bienvenue},
         {21, Bienvenue},

@@ -29,5 +29,6 @@ constexpr int ChoixClasse = 28;
 constexpr int Disponibilites = 29;
 constexpr int BlocCours = 30;
 constexpr int QuiEstLibre = 37;
+constexpr int NonPlacees = 36;
 constexpr int Assistant = 50;
 } // namespace Rubrique

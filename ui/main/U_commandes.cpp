@@ -83,6 +83,7 @@ void TFTable::ConstruireMenus() {
         {ui->Ameliorer1, &TFTable::Ameliorer1Click},
         {ui->Plagehoraire1, &TFTable::Plagehoraire1Click},
         {ui->Disponibilites1, &TFTable::Disponibilites1Click},
+        {ui->NonPlacees1, &TFTable::NonPlacees1Click},
         {ui->Options1, &TFTable::Options1Click},
         {ui->Quiestlibre1, &TFTable::Quiestlibre1Click},
         {ui->Utiliserlaide1, &TFTable::Utiliserlaide1Click},

@@ -111,7 +111,9 @@ bool TGlisseur::eventFilter(QObject* Objet, QEvent* Evenement) {
     case QEvent::MouseButtonDblClick:
         return true; // the click that drops a block picked up from the menu starts nothing
     case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(Evenement)->button() == Qt::LeftButton)
+        if (Table.SurListe(static_cast<QMouseEvent*>(Evenement)->globalPosition().toPoint()))
+            Messages().Bip();
+        else if (static_cast<QMouseEvent*>(Evenement)->button() == Qt::LeftButton)
             Relacher();
         return true;
     default:
@@ -264,8 +266,12 @@ void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
         BlocJumeau->Tag = 1;
     }
     BlocPris->Tag = 0;
+    Tenir(*Classe, *Prof, Origine);
+}
+
+void TFTable::Tenir(const TClasse& Classe, const TProf& Prof, QPoint Origine) {
     Glisseur->Commencer(Origine);
-    Places.Calculer(*Classe, *Prof, DureePrise);
+    Places.Calculer(Classe, Prof, DureePrise);
     ui->SGclasse->viewport()->update();
     ui->SGProf->viewport()->update();
 }
@@ -316,7 +322,7 @@ bool TFTable::FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGl
     ui->SBProf->setValue(Barre.value());
 
     BlocPris->Tag = 0;
-    BlocPris->FixerVisible(true);
+    BlocPris->FixerVisible(!HorsGrille);
     const TClasse* Classe = LesClasses ? LesClasses->Trouver(ClassePrise) : nullptr;
     const TProf* Prof = LesProfs ? LesProfs->Trouver(ProfPris) : nullptr;
     if (!Classe || !Prof) {
@@ -331,6 +337,9 @@ bool TFTable::FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGl
     MontrerRefus(VersQt(RaisonRefus(*Classe, *Prof, d, s, DureePrise)), PositionGlobale,
                  Accepte ? TexteAjout(Places.Ajout(d, s)) : QString());
     if (Accepte) {
+        HorsGrille = false;
+        BlocPris->FixerVisible(true);
+        BlocJumeau->FixerVisible(true);
         BlocPris->Deplacer(GaucheDeJour(d), HautDeQuart(s));
         BlocJumeau->Deplacer(GaucheDeJour(d), HautDeQuart(s));
         BlocJumeau->Tag = 1;
@@ -376,6 +385,7 @@ void TFTable::MontrerRefus(const QString& Raison, QPoint PositionGlobale, const 
 }
 
 void TFTable::LacherBlocs() {
+    HorsGrille = false;
     BlocPris.reset();
     BlocJumeau.reset();
     Places.Effacer();

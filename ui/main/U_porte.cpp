@@ -6,6 +6,7 @@
 #include "ui/main/U_dialogues.h"
 #include "ui/main/U_glisser.h"
 #include "ui/main/U_listes.h"
+#include "ui/main/U_nonplacees.h"
 #include "ui/main/U_princ.h"
 #include "ui_princ.h"
 
@@ -69,8 +70,12 @@ void TFTable::ActualiserCommandes() {
     ui->Refaire1->setEnabled(Sauveur && Sauveur->PeutRefaire());
     if (Sauveur) // a command may have named the timetable's file, or renewed Sauveur
         Sauveur->NoterFichier(NomFichierEnregistrement);
-    if (F_quiestlibre && !Glisseur->Actif()) // a course held is in neither grid
-        F_quiestlibre->Actualiser();
+    if (!Glisseur->Actif()) { // a course held is in neither grid: the lists wait for its drop
+        if (F_quiestlibre)
+            F_quiestlibre->Actualiser();
+        if (F_NonPlacees)
+            F_NonPlacees->Actualiser();
+    }
     ActualiserQualite(); // whatever the command changed, the pane shows it
 }
 

@@ -29,6 +29,7 @@ class TF_Assistant;
 class TF_apropos;
 class TF_quiestlibre;
 class TFabriqueBlocsQt;
+class TFNonPlacees;
 class TGlisseur;
 class TPaneQualite;
 class TProf;
@@ -148,6 +149,13 @@ public:
     void Disponibilites1Click();     // on the class shown
     void DisponibilitesProf1Click(); // on the teacher shown
     void OuvrirDisponibilites(bool Prof);
+    void NonPlacees1Click();
+    // Holds a course of that class and subject, not placed, Duree quarter-hours long: it
+    // shows that class and teacher; the cells where it may start are tinted.
+    void TenirCours(const std::string& Classe, const std::string& Matiere, int Duree);
+    // Over the list of hours not placed: a click there while a course is held is refused,
+    // where a click anywhere else drops it.
+    bool SurListe(QPoint PositionGlobale) const;
     void Options1Click();
     // "Qui est libre ?": from the Outils menu, and on the cell of the teacher view whose popup
     // was opened; an hour from Debut.
@@ -171,6 +179,7 @@ public:
     TF_apropos* F_apropos = nullptr;
     QPointer<TF_Assistant> F_Assistant;     // forgotten when the wizard is destroyed
     QPointer<TF_quiestlibre> F_quiestlibre; // forgotten when closed
+    QPointer<TFNonPlacees> F_NonPlacees;    // made at its first request, then kept
     QMenu* PPMCours = nullptr;
     QMenu* PPMSerie = nullptr;
     QMenu* PPMProf = nullptr;
@@ -198,6 +207,8 @@ private:
     TClasse* ClasseDe(const QComboBox& Liste) const;
     TProf* ProfDe(const QComboBox& Liste) const;
     void PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine);
+    // The course just taken is held from Origine on, its places tinted.
+    void Tenir(const TClasse& Classe, const TProf& Prof, QPoint Origine);
     // Places the held course at Jour, Debut on the class and the teacher found at pick-up,
     // when both grids still have room for it there.
     bool PoserCours(TJour Jour, TQuart Debut);
@@ -246,6 +257,7 @@ private:
     std::string ClassePrise;
     std::string ProfPris;
     bool CopiePrise = false;
+    bool HorsGrille = false; // held from the list of hours not placed, on no cell yet
     TPlacesPossibles Places;
     QString DernierRefus; // why the last cell hovered refused the held course, or empty
     std::vector<const QDialog*> Modaux; // the program's forms shown modally, innermost last
