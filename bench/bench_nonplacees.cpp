@@ -18,10 +18,13 @@ void Rafraichir(benchmark::State& Etat) {
     std::tie(Automate->DureeMax, Automate->DebutJournee, Automate->DebutPause, Automate->FinPause,
              Automate->FinJournee) = std::tuple(4, 36, 46, 54, 60);
     Automate->PlacementAutomatique();
+    Temoin.Notes.clear(); // the placement says it is done
     FTable->findChild<QAction*>(QStringLiteral("NonPlacees1"))->trigger();
     QCoreApplication::processEvents();
     if (!Temoin.Notes.empty() || LesClasses->Nombre() == 0) {
-        Etat.SkipWithError("the lycée did not open, or the window was refused");
+        static std::string Raison;
+        Raison = "the lycée did not open, or the window was refused: " + Temoin.Notes;
+        Etat.SkipWithError(Raison.c_str());
         return;
     }
     for (auto _ : Etat) {
