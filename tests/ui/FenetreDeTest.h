@@ -28,8 +28,6 @@ public:
         qputenv("XDG_CONFIG_HOME", Dossier.path().toLocal8Bit());
     }
     ~TRegistrePrive() { qputenv("XDG_CONFIG_HOME", Avant); }
-    TRegistrePrive(const TRegistrePrive&) = delete;
-    TRegistrePrive& operator=(const TRegistrePrive&) = delete;
 
 private:
     QTemporaryDir Dossier;
