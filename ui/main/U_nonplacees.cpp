@@ -77,10 +77,11 @@ void TFNonPlacees::Actualiser() {
 // itself, the course would be dropped at once by that release.
 bool TFNonPlacees::eventFilter(QObject* Objet, QEvent* Evenement) {
     if (Objet == SGnonplacees->viewport()) {
-        const auto* Souris = static_cast<QMouseEvent*>(Evenement);
-        if (Evenement->type() == QEvent::MouseButtonDblClick && Souris->button() == Qt::LeftButton)
-            RangeeDoubleClic = SGnonplacees->rowAt(Souris->position().toPoint().y());
-        else if (Evenement->type() == QEvent::MouseButtonRelease && RangeeDoubleClic >= 0) {
+        if (Evenement->type() == QEvent::MouseButtonDblClick) {
+            const auto* Souris = static_cast<QMouseEvent*>(Evenement);
+            if (Souris->button() == Qt::LeftButton)
+                RangeeDoubleClic = SGnonplacees->rowAt(Souris->position().toPoint().y());
+        } else if (Evenement->type() == QEvent::MouseButtonRelease && RangeeDoubleClic >= 0) {
             const int Rangee = RangeeDoubleClic;
             RangeeDoubleClic = -1;
             SGnonplaceesDblClick(Rangee);
