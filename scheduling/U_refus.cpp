@@ -57,7 +57,10 @@ bool PlaceLibre(const TClasse& Classe, const TProf& Prof, TJour Jour, TQuart Deb
 }
 
 std::string RaisonRefus(const TClasse& Classe, const TProf& Prof, TJour Jour, TQuart Debut,
-                        int Duree) {
+                        int Duree, bool Verrouille) {
+    if (Verrouille)
+        return Ansi("Ce cours est verrouillé : déverrouillez-le d'abord (clic droit, "
+                    "Déverrouiller).");
     if (PlaceLibre(Classe, Prof, Jour, Debut, Duree))
         return {};
     const int Fin = Debut + Duree;

@@ -12,6 +12,6 @@ class TProf;
 bool PlaceLibre(const TClasse& Classe, const TProf& Prof, TJour Jour, TQuart Debut, int Duree);
 
 // Why it does not fit there, in the user's words and in the order the rule checks: empty
-// when it fits. Windows-1252, like the names it quotes.
+// when it fits. A locked course fits nowhere. Windows-1252, like the names it quotes.
 std::string RaisonRefus(const TClasse& Classe, const TProf& Prof, TJour Jour, TQuart Debut,
-                        int Duree);
+                        int Duree, bool Verrouille = false);

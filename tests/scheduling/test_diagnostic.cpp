@@ -67,6 +67,7 @@ TEST_F(ModeleTest, ARefusedStartSaysWhatIsInTheWay) {
         TJour Jour;
         int Debut;
         const char* Raison;
+        bool Verrouille = false;
     } Cas[] = {
         {0, 41, "La classe C1 a déjà Maths avec P1, de 10h00 à 11h00."},
         {0, 44,
@@ -79,13 +80,16 @@ TEST_F(ModeleTest, ARefusedStartSaysWhatIsInTheWay) {
          "Il faut un quart d'heure libre entre deux cours : P2 a la classe C2, de 08h00 à "
          "09h00."},
         {3, 32, ""},
+        {3, 32, "Ce cours est verrouillé : déverrouillez-le d'abord (clic droit, Déverrouiller).",
+         true},
     };
     for (const auto& c : Cas) {
-        const std::string Raison =
-            RaisonRefus(*LesClasses->Trouver("C1"), P2, c.Jour, static_cast<TQuart>(c.Debut), 3);
+        const std::string Raison = RaisonRefus(*LesClasses->Trouver("C1"), P2, c.Jour,
+                                               static_cast<TQuart>(c.Debut), 3, c.Verrouille);
         EXPECT_EQ(Utf8(Raison), c.Raison) << +c.Jour << " " << c.Debut;
-        EXPECT_EQ(Raison.empty(), PlaceLibre(*LesClasses->Trouver("C1"), P2, c.Jour,
-                                             static_cast<TQuart>(c.Debut), 3));
+        EXPECT_EQ(Raison.empty(),
+                  !c.Verrouille && PlaceLibre(*LesClasses->Trouver("C1"), P2, c.Jour,
+                                              static_cast<TQuart>(c.Debut), 3));
     }
 }
 

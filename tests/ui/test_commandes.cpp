@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -242,15 +243,29 @@ TEST_F(CommandesTest, ALockedCourseStaysUntilUnlocked) {
     MenuSur("MPP1040C1");
     EXPECT_EQ(Table->findChild<QAction*>(QStringLiteral("Verrouiller1"))->text(),
               QStringLiteral("Dé&verrouiller"));
+    // Held by the menu or the mouse, it is tinted nowhere, every cell says why, and it goes
+    // back locked with nothing to undo.
+    const QString Raison = QStringLiteral(
+        "Ce cours est verrouillé : déverrouillez-le d'abord (clic droit, Déverrouiller).");
+    QWidget* Grille = SGclasse()->viewport();
     for (const char* Id : {"MCC1Lundi40Maths", "MPP1040C1"}) {
-        for (const char* Entree : {"Supprimer1", "Modifierduree1", "Deplacer1"})
+        for (const char* Entree : {"Supprimer1", "Modifierduree1"})
             MenuSur(Id, Entree);
+        MenuSur(Id, "Deplacer1");
+        EXPECT_EQ(Table->statusBar()->currentMessage(), Raison);
+        Bouger(Grille, DansCellule(3, 36));
+        Appuyer(Grille, DansCellule(3, 36));
+        Relacher(Grille, DansCellule(3, 36));
         Appuyer(Bloc(Id), QPoint(19, 10));
-        Relacher(Bloc(Id), QPoint(19, 10));
+        EXPECT_FALSE(Table->PlacesPossibles().Possible(3, 36));
+        Bouger(Grille, DansCellule(4, 40));
+        EXPECT_EQ(Table->statusBar()->currentMessage(), Raison);
+        Relacher(Grille, DansCellule(4, 40));
     }
-    EXPECT_EQ(Messages.Bips, 8);
+    EXPECT_EQ(Messages.Bips, 4);
     EXPECT_EQ(Plages(*C1(), "Maths"), "0:40-43");
     EXPECT_EQ(Plages(*P1(), "C1"), "0:40-43");
+    EXPECT_TRUE(C1()->Verrouillee(0, 40));
     EXPECT_EQ(EtapesMemorisees(), Avant + 1);
     MenuSur("MPP1040C1", "Verrouiller1");
     MenuSur("MCC1Lundi40Maths", "Supprimer1");

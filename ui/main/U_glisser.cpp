@@ -241,10 +241,6 @@ void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
     // Nothing is taken unless both grids hold this very course.
     if (Proprietaire.BlocDe(d, s) != Bloc || !MemeCours(*Classe, *Prof, d, s))
         return;
-    if (!Copie && Classe->Verrouillee(d, s)) { // a locked course stays; a copy may go
-        Messages().Bip();
-        return;
-    }
     TBloc* Jumeau = Partenaire.BlocDe(d, s);
     JourPris = d;
     DebutPris = s;
@@ -252,6 +248,7 @@ void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
     ClassePrise = Classe->Nom;
     ProfPris = Prof->Nom;
     CopiePrise = Copie;
+    VerrouPris = !Copie && Classe->Verrouillee(d, s); // a copy of a locked course may go
     Bloc->Renommer(Bloc->Identifiant() + "x");
     Jumeau->Renommer(Jumeau->Identifiant() + "x");
     Classe->EffacerPlage(d, s, false);
@@ -271,7 +268,11 @@ void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
 
 void TFTable::Tenir(const TClasse& Classe, const TProf& Prof, QPoint Origine) {
     Glisseur->Commencer(Origine);
-    Places.Calculer(Classe, Prof, DureePrise);
+    if (VerrouPris) // no cell takes it: nothing is tinted and the reason shows at once
+        MontrerRefus(VersQt(RaisonRefus(Classe, Prof, JourPris, DebutPris, DureePrise, true)),
+                     Origine, {});
+    else
+        Places.Calculer(Classe, Prof, DureePrise);
     ui->SGclasse->viewport()->update();
     ui->SGProf->viewport()->update();
 }
@@ -333,8 +334,8 @@ bool TFTable::FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGl
     }
     const TJour d = JourDuPointeur(x);
     const TQuart s = QuartDeHaut(y);
-    const bool Accepte = PlaceLibre(*Classe, *Prof, d, s, DureePrise);
-    MontrerRefus(VersQt(RaisonRefus(*Classe, *Prof, d, s, DureePrise)), PositionGlobale,
+    const bool Accepte = !VerrouPris && PlaceLibre(*Classe, *Prof, d, s, DureePrise);
+    MontrerRefus(VersQt(RaisonRefus(*Classe, *Prof, d, s, DureePrise, VerrouPris)), PositionGlobale,
                  Accepte ? TexteAjout(Places.Ajout(d, s)) : QString());
     if (Accepte) {
         HorsGrille = false;
@@ -367,6 +368,7 @@ bool TFTable::PoserCours(TJour Jour, TQuart Debut) {
         return false;
     Classe->PlacerPlage(Jour, Debut, Fin, Prof->Matiere);
     Prof->PlacerPlage(Jour, Debut, Fin, Classe->Nom);
+    Classe->Verrouiller(Jour, Debut, VerrouPris); // a locked course only ever goes back
     return true;
 }
 
@@ -386,6 +388,7 @@ void TFTable::MontrerRefus(const QString& Raison, QPoint PositionGlobale, const 
 
 void TFTable::LacherBlocs() {
     HorsGrille = false;
+    VerrouPris = false;
     BlocPris.reset();
     BlocJumeau.reset();
     Places.Effacer();
@@ -396,8 +399,9 @@ void TFTable::LacherBlocs() {
 void TFTable::MemoEndDrag() {
     // A drop on a refused cell says why, instead of leaving the course silently elsewhere.
     const QString Refus = DernierRefus;
+    const bool Inchange = VerrouPris; // a locked course went back: nothing to undo
     QToolTip::hideText();
-    ExecuterProtege([this] {
+    ExecuterProtege([this, Inchange] {
         if (BlocPris && BlocJumeau && (BlocJumeau->Tag == 1 || BlocJumeau->Tag == -1)) {
             // A move whose place is no longer free goes back where it came from.
             if (!PoserCours(JourDeGauche(BlocPris->Gauche()), QuartDeHaut(BlocPris->Haut())) &&
@@ -406,7 +410,8 @@ void TFTable::MemoEndDrag() {
         }
         LacherBlocs();
         RafraichirVues();
-        Sauveur->Memoriser();
+        if (!Inchange)
+            Sauveur->Memoriser();
     });
     statusBar()->showMessage(Refus);
     DernierRefus.clear();

@@ -257,6 +257,7 @@ private:
     std::string ClassePrise;
     std::string ProfPris;
     bool CopiePrise = false;
+    bool VerrouPris = false; // a locked course, held only to say why it cannot move
     bool HorsGrille = false; // held from the list of hours not placed, on no cell yet
     TPlacesPossibles Places;
     QString DernierRefus; // why the last cell hovered refused the held course, or empty
