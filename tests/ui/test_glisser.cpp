@@ -84,7 +84,10 @@ TEST_F(GlisserTest, MoveFromTheTeacherViewBringsTheClassAndMovesBoth) {
 TEST_F(GlisserTest, MoveEndsOnTheLastAcceptedCellWhenTheLastTriedWasRefused) {
     Placer("C1", "Francais", 1, 34, 37);
     Appuyer(Maths(), QPoint(19, 10));
-    Bouger(Grille(), DansCellule(2, 36)); // accepted
+    Bouger(Grille(), DansCellule(2, 36));                // accepted
+    Bouger(Bloc("MCC1Mardi34Francais"), QPoint(19, 30)); // over it: nothing moves, it says why
+    EXPECT_EQ(Table->statusBar()->currentMessage(),
+              QStringLiteral("La classe C1 a déjà Francais avec P2, de 08h30 à 09h30."));
     Bouger(Grille(), DansCellule(1, 38)); // right after the French course: refused
     EXPECT_EQ(Table->BlocJumeau->Tag, -1);
     EXPECT_EQ(Bloc("MCC1Lundi40Mathsx")->x(), 119); // still on Wednesday

@@ -280,9 +280,11 @@ void TFTable::Tenir(const TClasse& Classe, const TProf& Prof, QPoint Origine) {
 void TFTable::GlisserSur(QPoint PositionGlobale) {
     QWidget* Dessous = childAt(mapFromGlobal(PositionGlobale));
     if (auto* Vue = qobject_cast<TBlocVue*>(Dessous)) {
-        // Other blocks take no drop: over them nothing happens.
+        // Other blocks take no drop: over them nothing moves, but the hover says why.
         if (BlocPris && Vue->Bloc() == BlocPris.get())
             ImageMemoDragOver(*BlocPris, Vue->mapFromGlobal(PositionGlobale).y());
+        else
+            ExpliquerSous(PositionGlobale);
         return;
     }
     for (QTableWidget* Grille : {ui->SGclasse, ui->SGProf})
@@ -291,6 +293,22 @@ void TFTable::GlisserSur(QPoint PositionGlobale) {
             FormDragOver(*Grille, Point.x(), Point.y(), PositionGlobale);
             return;
         }
+}
+
+void TFTable::ExpliquerSous(QPoint PositionGlobale) {
+    const TClasse* Classe = LesClasses ? LesClasses->Trouver(ClassePrise) : nullptr;
+    const TProf* Prof = LesProfs ? LesProfs->Trouver(ProfPris) : nullptr;
+    if (!BlocPris || !Classe || !Prof)
+        return;
+    for (const QTableWidget* Grille : {ui->SGclasse, ui->SGProf}) {
+        const QPoint Point = Grille->viewport()->mapFromGlobal(PositionGlobale);
+        if (Grille->viewport()->rect().contains(Point)) {
+            MontrerRefus(VersQt(RaisonRefus(*Classe, *Prof, JourDuPointeur(Point.x()),
+                                            QuartDeHaut(Point.y()), DureePrise, VerrouPris)),
+                         PositionGlobale, {});
+            return;
+        }
+    }
 }
 
 bool TFTable::FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGlobale) {

@@ -89,6 +89,7 @@ public:
     QString InfoBulle(const TBloc& Bloc) const;
     // Escape during a drag: the course goes back where it was picked up, nothing recorded.
     void RemettreCours();
+    void ExpliquerSous(QPoint PositionGlobale); // the pointer over a course not held
     bool FormDragOver(QTableWidget& Grille, int x, int y, QPoint PositionGlobale);
     void ImageMemoDragOver(TBloc& Bloc, int y);
     void MemoEndDrag();
