@@ -114,6 +114,8 @@ TEST_F(GlisserTest, MoveNeverAcceptedGoesBackToItsStart) {
     Appuyer(Maths(), QPoint(19, 10));
     Bouger(Grille(), DansCellule(2, 37));
     EXPECT_EQ(Table->BlocJumeau->Tag, -1);
+    EXPECT_EQ(Table->statusBar()->currentMessage(),
+              QStringLiteral("P1 a déjà la classe C2, de 09h00 à 10h00."));
     EXPECT_EQ(Bloc("MCC1Lundi40Mathsx")->geometry(), QRect(41, 154, 38, 75));
     Relacher(Grille(), DansCellule(2, 37));
     EXPECT_EQ(Plages(*C1(), "Maths"), "0:40-43");
@@ -206,6 +208,11 @@ TEST_F(GlisserTest, InterditCellsAreNeitherTintedNorAccepted) {
         (std::vector<bool>{false, false, true, false, true, true}));
     Bouger(Grille(), DansCellule(1, 36));
     EXPECT_EQ(Table->BlocJumeau->Tag, -1);
+    EXPECT_EQ(Table->statusBar()->currentMessage(),
+              QStringLiteral("Case interdite pour la classe C1 : Mardi 09h30."));
+    Bouger(Grille(), DansCellule(2, 43));
+    EXPECT_EQ(Table->statusBar()->currentMessage(),
+              QStringLiteral("Case interdite pour P1 : Mercredi 11h15."));
     Bouger(Grille(), DansCellule(1, 39));
     Relacher(Grille(), DansCellule(1, 39));
     EXPECT_EQ(Plages(*C1(), "Maths"), "1:39-42");
