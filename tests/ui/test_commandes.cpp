@@ -267,10 +267,18 @@ TEST_F(CommandesTest, ALockedCourseStaysUntilUnlocked) {
     EXPECT_EQ(Plages(*P1(), "C1"), "0:40-43");
     EXPECT_TRUE(C1()->Verrouillee(0, 40));
     EXPECT_EQ(EtapesMemorisees(), Avant + 1);
+    // Its copy goes where it may and is free; the original stays locked.
+    Appuyer(Bloc("MCC1Lundi40Maths"), QPoint(19, 10), Qt::ControlModifier);
+    Bouger(Grille, DansCellule(3, 36));
+    Relacher(Grille, DansCellule(3, 36));
+    EXPECT_EQ(Plages(*C1(), "Maths"), "0:40-43 3:36-39");
+    EXPECT_EQ(std::pair(C1()->Verrouillee(0, 40), C1()->Verrouillee(3, 36)),
+              std::pair(true, false));
+    EXPECT_EQ(EtapesMemorisees(), Avant + 2);
     MenuSur("MPP1040C1", "Verrouiller1");
     MenuSur("MCC1Lundi40Maths", "Supprimer1");
-    EXPECT_EQ(Plages(*C1(), "Maths"), "");
-    EXPECT_EQ(EtapesMemorisees(), Avant + 3);
+    EXPECT_EQ(Plages(*C1(), "Maths"), "3:36-39");
+    EXPECT_EQ(EtapesMemorisees(), Avant + 4);
 }
 
 TEST_F(CommandesTest, HelpOpensTheCourseBlockTopic) {

@@ -248,7 +248,8 @@ void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
     ClassePrise = Classe->Nom;
     ProfPris = Prof->Nom;
     CopiePrise = Copie;
-    VerrouPris = !Copie && Classe->Verrouillee(d, s); // a copy of a locked course may go
+    const bool Verrouille = Classe->Verrouillee(d, s);
+    VerrouPris = !Copie && Verrouille; // a copy of a locked course may go
     Bloc->Renommer(Bloc->Identifiant() + "x");
     Jumeau->Renommer(Jumeau->Identifiant() + "x");
     Classe->EffacerPlage(d, s, false);
@@ -258,6 +259,7 @@ void TFTable::PrendreBloc(TBlocVue& Vue, bool Copie, QPoint Origine) {
     if (Copie) {
         Classe->PlacerPlage(d, s, static_cast<TQuart>(s + DureePrise), Prof->Matiere);
         Prof->PlacerPlage(d, s, static_cast<TQuart>(s + DureePrise), Classe->Nom);
+        Classe->Verrouiller(d, s, Verrouille); // the original keeps its lock; the copy is free
         BlocJumeau->Tag = -2;
     } else {
         BlocJumeau->Tag = 1;
@@ -405,6 +407,7 @@ void TFTable::MontrerRefus(const QString& Raison, QPoint PositionGlobale, const 
 }
 
 void TFTable::LacherBlocs() {
+    QToolTip::hideText(); // the last refusal's, which Escape would leave behind
     HorsGrille = false;
     VerrouPris = false;
     BlocPris.reset();
@@ -418,7 +421,6 @@ void TFTable::MemoEndDrag() {
     // A drop on a refused cell says why, instead of leaving the course silently elsewhere.
     const QString Refus = DernierRefus;
     const bool Inchange = VerrouPris; // a locked course went back: nothing to undo
-    QToolTip::hideText();
     ExecuterProtege([this, Inchange] {
         if (BlocPris && BlocJumeau && (BlocJumeau->Tag == 1 || BlocJumeau->Tag == -1)) {
             // A move whose place is no longer free goes back where it came from.
