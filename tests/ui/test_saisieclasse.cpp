@@ -91,7 +91,8 @@ TEST_F(ClasseTest, AjouterNeedsASeriesAndANameNotTaken) {
     ChoisirSerie(F, "S2");
     Cliquer(F, "B_Ajouter");
     Cliquer(F, "B_Ajouter");
-    Remplacer(Nom(F), QStringLiteral("c4")); // names are compared exactly
+    Remplacer(Nom(F), QStringLiteral("c4"));             // names are compared exactly
+    EXPECT_EQ(Nom(F)->lineEdit()->toolTip(), QString()); // kept whole: the notice is stale
     ChoisirSerie(F, "S1");
     Cliquer(F, "B_Ajouter");
     Nom(F)->lineEdit()->selectAll(); // no name, then blanks only

@@ -89,19 +89,24 @@ QValidator::State TValidateurAnsi::validate(QString& Texte, int& Position) const
 void LimiterAnsi(QLineEdit& Ligne) {
     Ligne.setValidator(new TValidateurAnsi(&Ligne));
     // Only what the user types or pastes: a name shown by the program stays as it is.
-    QObject::connect(&Ligne, &QLineEdit::textEdited, &Ligne, [&Ligne](const QString& Texte) {
-        int Position = Ligne.cursorPosition();
-        QString Retires;
-        int Coupes = 0;
-        const QString Garde = GarderAnsi(Texte, Position, Retires, Coupes);
-        if (Garde == Texte)
-            return;
-        Ligne.setText(Garde);
-        Ligne.setCursorPosition(Position);
-        const QString Avis = AvisRetraits(Retires, Coupes);
-        Ligne.setToolTip(Avis);
-        QToolTip::showText(Ligne.mapToGlobal(QPoint(0, Ligne.height())), Avis, &Ligne);
-    });
+    // Once the user has typed a name that keeps whole, the notice of what went is stale.
+    const QString Propre = Ligne.toolTip();
+    QObject::connect(
+        &Ligne, &QLineEdit::textEdited, &Ligne, [&Ligne, Propre](const QString& Texte) {
+            int Position = Ligne.cursorPosition();
+            QString Retires;
+            int Coupes = 0;
+            const QString Garde = GarderAnsi(Texte, Position, Retires, Coupes);
+            if (Garde == Texte) {
+                Ligne.setToolTip(Propre);
+                return;
+            }
+            Ligne.setText(Garde);
+            Ligne.setCursorPosition(Position);
+            const QString Avis = AvisRetraits(Retires, Coupes);
+            Ligne.setToolTip(Avis);
+            QToolTip::showText(Ligne.mapToGlobal(QPoint(0, Ligne.height())), Avis, &Ligne);
+        });
 }
 
 QString TexteQuarts(unsigned Quarts) {
