@@ -96,6 +96,32 @@ TEST_F(CommandesTest, LengtheningByMoreNeedsAFreeQuarterAfterTheNewEnd) {
     EXPECT_EQ(Plages(*C1(), "Maths"), "0:40-44");
 }
 
+// An interdit cell of the class or of the teacher among the quarter-hours gained refuses the
+// lengthening, from either view; one right after the new end does not.
+TEST_F(CommandesTest, LengtheningOntoAnInterditCellIsRefused) {
+    const struct {
+        bool DeClasse;
+        int Quart;
+        int Duree;
+        const char* Apres;
+    } Cas[] = {{true, 44, 5, "0:40-43"},
+               {false, 44, 5, "0:40-43"},
+               {true, 46, 7, "0:40-43"},
+               {false, 45, 6, "0:40-43"},
+               {true, 45, 5, "0:40-44"}};
+    for (const auto& c : Cas) {
+        TActeur& Acteur = c.DeClasse ? static_cast<TActeur&>(*C1()) : *P1();
+        Acteur.FixerDispo(0, static_cast<TQuart>(c.Quart), TDispo::Interdit);
+        for (const char* Identifiant : {"MCC1Lundi40Maths", "MPP1040C1"}) {
+            ChoisirDuree(Identifiant, c.Duree);
+            EXPECT_EQ(Plages(*C1(), "Maths"), c.Apres) << c.Quart << Identifiant;
+            EXPECT_EQ(Plages(*P1(), "C1"), c.Apres);
+            ChoisirDuree(Identifiant, 4);
+        }
+        Acteur.FixerDispo(0, static_cast<TQuart>(c.Quart), TDispo::Libre);
+    }
+}
+
 TEST_F(CommandesTest, LengtheningByMoreAccepted) {
     ChoisirDuree("MCC1Lundi40Maths", 8);
     EXPECT_TRUE(Messages.Montres.empty());

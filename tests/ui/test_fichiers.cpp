@@ -335,6 +335,22 @@ TEST(LigneDeCommande, PlacerWritesThePlacedFileAndSaysHowMuchIsPlaced) {
     const QByteArray Tout = Contraintes.readAll();
     ASSERT_GT(Tout.indexOf("Contraintes\r\n"), 0);
     EXPECT_TRUE(Place.readAll().endsWith(Tout.mid(Tout.indexOf("Contraintes\r\n"))));
+    // Neither placement covers an interdit cell: the teacher's 8 conflicts are the locked run
+    // that stood on them in the file.
+    const auto Conflits = [&Sortie] {
+        QStringList Totaux;
+        for (const QString& Ligne :
+             Lancer({QStringLiteral("--qualite"), Sortie}).Sortie.split(QLatin1Char('\n')))
+            if (Ligne.startsWith(QStringLiteral("total;")))
+                Totaux << Ligne.section(QLatin1Char(';'), -1);
+        return Totaux.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(Conflits(), QStringLiteral("8 0"));
+    ASSERT_EQ(Lancer({QStringLiteral("--optimiser"),
+                      QStringLiteral(HORALO_TEST_DATA "/contraintes.edt"), Sortie})
+                  .Statut,
+              0);
+    EXPECT_EQ(Conflits(), QStringLiteral("8 0"));
 
     EXPECT_EQ(Lancer({QStringLiteral("--placer"), Sortie}).Statut, 2); // an argument short
     EXPECT_EQ(Lancer({QStringLiteral("--diagnostiquer")}).Statut, 2);
