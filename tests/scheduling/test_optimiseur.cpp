@@ -260,10 +260,12 @@ TEST_F(Optimiseur, GeneratedSchoolsKeepEveryRuleAndNeverFallBelowTheAutomaticPas
         Recommencer();
         const TAutomate R = EcoleAleatoire(Graine);
         const long Avant = Places();
+        const std::vector<std::string> Verrous = Verrouilles(true);
         const TVerificateurRegles Verificateur;
         const long Etapes = Graine % 5 == 0 ? 0 : 3000;
         const TBilanOptimisation b = PlacementOptimise(R, Etapes);
         EXPECT_EQ(Verificateur.Verifier(R), std::vector<std::string>{});
+        EXPECT_EQ(Verrouilles(false), Verrous); // locked courses stay where they are
         EXPECT_GE(b.Places, Glouton);
         EXPECT_GE(b.Places, Avant);
         EXPECT_EQ(b.Places, Places());
