@@ -85,6 +85,17 @@ TEST_F(DispoTest, CellsArePaintedByClickDragDayAndTimeAndOnlyOkRecordsThem) {
         EXPECT_EQ(Semaine(*C1()), c.C1) << c.Quoi;
         EXPECT_EQ(EtapesMemorisees() - Etapes, c.C1 == Semaine("") ? 0 : 1) << c.Quoi;
     }
+    // The history carries the grids: undo brings back the last one recorded, redo this one.
+    Lancer("Disponibilites1", [&](QDialog& F) {
+        Cellule(F);
+        Cliquer(F, "B_ok");
+    });
+    Table->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Table.get()));
+    QTest::keyClick(Table.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Semaine(*C1()), Soirs + std::string(47, 'x') + "e|");
+    QTest::keyClick(Table.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Semaine(*C1()), Semaine(".x"));
 }
 
 // From the teacher summary, on the teacher shown; a grid copied from a class and a course
