@@ -3,6 +3,8 @@
 #include "model/U_classe.h"
 #include "model/U_prof.h"
 
+#include <set>
+
 namespace {
 
 const std::string Entete = "Contraintes";
@@ -73,8 +75,11 @@ TActeur& LireActeur(const TLignes& Lignes, std::size_t& Position) {
     return *Acteur;
 }
 
-void ChargerGrille(const TLignes& Lignes, std::size_t& Position) {
+// Each actor once: a second record cannot have come from the writer.
+void ChargerGrille(const TLignes& Lignes, std::size_t& Position, std::set<const TActeur*>& Lus) {
     TActeur& Acteur = LireActeur(Lignes, Position);
+    if (!Lus.insert(&Acteur).second)
+        throw ELectureArchive("disponibilité donnée deux fois");
     TGrilleDispo Grille;
     for (TJour d = 0; d < NombreJours; ++d) {
         const std::string& Jour = LireLigne(Lignes, Position);
@@ -93,6 +98,8 @@ void ChargerVerrou(const TLignes& Lignes, std::size_t& Position) {
     const std::int32_t Debut = LireEntier(Lignes, Position);
     const bool Place =
         Classe && NomJour(Jour) == NomDuJour && Debut >= QuartDebutGrille && Debut < QuartFinGrille;
+    if (Place && Classe->Verrouillee(Jour, static_cast<TQuart>(Debut)))
+        throw ELectureArchive("verrou donné deux fois");
     if (Place)
         Classe->Verrouiller(Jour, static_cast<TQuart>(Debut), true);
     if (!Place || !Classe->Verrouillee(Jour, static_cast<TQuart>(Debut)))
@@ -126,8 +133,9 @@ void ChargerContraintes(const TLignes& Lignes, std::size_t& Position) {
     if (!Lignes.Ligne(Position, Titre) || Titre != Entete)
         return;
     ++Position;
+    std::set<const TActeur*> Lus;
     for (std::size_t n = LireNombre(Lignes, Position); n > 0; --n)
-        ChargerGrille(Lignes, Position);
+        ChargerGrille(Lignes, Position, Lus);
     for (std::size_t n = LireNombre(Lignes, Position); n > 0; --n)
         ChargerVerrou(Lignes, Position);
 }

@@ -107,6 +107,17 @@ TEST_F(LectureRatee, UneSectionContraintesAbimee) {
     auto Courtes = Bonnes;
     Courtes.pop_back();
     VerifierEchec(Joindre(Courtes), "section coupée");
+    // The same actor, or the same lock, twice: no writer gives one of them.
+    auto DeuxFois = Bonnes;
+    DeuxFois[S + 10] = "Professeur";
+    DeuxFois[S + 11] = "P1";
+    VerifierEchec(Joindre(DeuxFois), "P1 deux fois");
+    DeuxFois = Bonnes;
+    DeuxFois[Verrous] = "2";
+    DeuxFois.insert(DeuxFois.begin() + static_cast<std::ptrdiff_t>(Verrous) + 4,
+                    Bonnes.begin() + static_cast<std::ptrdiff_t>(Verrous) + 1,
+                    Bonnes.begin() + static_cast<std::ptrdiff_t>(Verrous) + 4);
+    VerifierEchec(Joindre(DeuxFois), "verrou deux fois");
 }
 
 // Numbers are read as the program converts them everywhere: leading blanks and a sign.
