@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 long QuartsPlaces(const TProbleme& P, const TSolution& S) {
     std::vector<int> Places(P.Taches.size(), 0);
@@ -125,6 +126,12 @@ long CasesAEviter(const TProbleme& P, const TSolution& S) {
 TEffort::TEffort(long Etapes, IProgressionOptimisation* Progression, long Deja, long APlacer,
                  long Cible)
     : Cible(Cible), Etapes(Etapes), Progression(Progression), Deja(Deja), APlacer(APlacer) {}
+
+TEffort TEffort::Prolonger(long Plus) const {
+    TEffort Suite(Plus, Progression, Deja, APlacer, std::numeric_limits<long>::max());
+    Suite.Meilleur = Meilleur;
+    return Suite;
+}
 
 bool TEffort::Pas() {
     ++Compte;

@@ -126,6 +126,8 @@ public:
     long Faits() const { return Compte; }
     long Total() const { return Etapes; }
     bool Fini() const { return Arret || Meilleur >= Cible || Compte >= Etapes; }
+    // The same user and progress for Etapes more steps, with no bound to stop at.
+    TEffort Prolonger(long Etapes) const;
 
     long Meilleur = 0; // quarter-hours added by the best solution so far
     long Cible;

@@ -12,11 +12,12 @@ public:
     TRecherche(const TProbleme& P, THasard& Hasard);
     void Charger(const TSolution& S);
     void Remplir(int Tache);
-    void Mouvement();
+    void Mouvement(bool GarderEvitees);
     TSolution Solution() const;
     bool Complet() const { return Manquants.empty(); }
 
-    long Total = 0; // quarter-hours placed, never beyond what a task misses
+    long Total = 0;   // quarter-hours placed, never beyond what a task misses
+    long Evitees = 0; // à éviter cells covered, of classes and teachers
 
 private:
     struct TRun {
@@ -117,6 +118,7 @@ int TRecherche::Ajouter(const TPlage& p) {
     Marquer(p, Id);
     Place[static_cast<std::size_t>(p.Tache)] += p.Longueur;
     Total += p.Longueur;
+    Evitees += P.AEviter(p.Tache, p.Jour, p.Debut, p.Longueur);
     MettreAJour(p.Tache);
     if (Journaliser)
         Journal.push_back({true, Id, p});
@@ -136,6 +138,7 @@ void TRecherche::Retirer(int Id) {
     Libres.push_back(Id);
     Place[static_cast<std::size_t>(p.Tache)] -= p.Longueur;
     Total -= p.Longueur;
+    Evitees -= P.AEviter(p.Tache, p.Jour, p.Debut, p.Longueur);
     MettreAJour(p.Tache);
     if (Journaliser)
         Journal.push_back({false, Id, p});
@@ -232,13 +235,15 @@ void TRecherche::Couper(int Id, int Debut, int Fin, std::vector<int>& Touchees) 
         Ajouter({r.Tache, r.Jour, Fin + 2, FinR - Fin - 1});
 }
 
-void TRecherche::Mouvement() {
+// With GarderEvitees, a change that keeps the count must not cover more à éviter cells.
+void TRecherche::Mouvement(bool GarderEvitees) {
     const long Avant = Total;
+    const long EviteesAvant = Evitees;
     Journaliser = true;
     int Tache;
     // One move in four takes a run of any task away first: the walk then also goes through
     // the timetables where the hours missing stay the same but lie elsewhere.
-    if (Hasard.Tirer(4) == 0 && !Runs.empty()) {
+    if ((Hasard.Tirer(4) == 0 || Complet()) && !Runs.empty()) {
         const int Id = Hasard.Tirer(static_cast<int>(Runs.size()));
         if (Runs[static_cast<std::size_t>(Id)].Rang < 0) {
             Annuler();
@@ -281,11 +286,29 @@ void TRecherche::Mouvement() {
     Remplir(Tache);
     // Only changes that lose nothing are kept: a walk on the plateau. Keeping losses, even
     // rarely, did worse on the demo schools than walking the plateau longer.
-    if (Total >= Avant) {
+    if (Total > Avant || (Total == Avant && (!GarderEvitees || Evitees <= EviteesAvant))) {
         Journaliser = false;
         Journal.clear();
     } else {
         Annuler();
+    }
+}
+
+struct TMeilleure {
+    TSolution S;
+    long Total;
+    long Evitees;
+};
+
+// Walks while the effort lasts, keeping the fullest timetable met and, among as full ones,
+// the one with the fewest à éviter cells.
+void Marcher(TRecherche& R, TEffort& Effort, bool GarderEvitees, TMeilleure& M) {
+    while ((GarderEvitees ? R.Evitees > 0 : !R.Complet()) && Effort.Pas()) {
+        R.Mouvement(GarderEvitees);
+        if (R.Total > M.Total || (R.Total == M.Total && R.Evitees < M.Evitees)) {
+            M = {R.Solution(), R.Total, R.Evitees};
+            Effort.Meilleur = std::max(Effort.Meilleur, M.Total);
+        }
     }
 }
 
@@ -297,16 +320,18 @@ TSolution RechercheLocale(const TProbleme& P, const TSolution& Depart, TEffort& 
     R.Charger(Depart);
     for (int i = 0; i < static_cast<int>(P.Taches.size()); ++i)
         R.Remplir(i);
-    TSolution Meilleure = R.Solution();
-    long MeilleurTotal = R.Total;
-    Effort.Meilleur = std::max(Effort.Meilleur, MeilleurTotal);
-    while (!R.Complet() && Effort.Pas()) {
-        R.Mouvement();
-        if (R.Total > MeilleurTotal) {
-            MeilleurTotal = R.Total;
-            Meilleure = R.Solution();
-            Effort.Meilleur = std::max(Effort.Meilleur, MeilleurTotal);
-        }
-    }
-    return Meilleure;
+    TMeilleure M{R.Solution(), R.Total, R.Evitees};
+    Effort.Meilleur = std::max(Effort.Meilleur, M.Total);
+    Marcher(R, Effort, false, M);
+    // The free walk wanders through timetables as full with many more à éviter cells: from
+    // the best, a walk that never takes one more for the same count.
+    if (P.Eviter.empty() || Effort.Arret)
+        return M.S;
+    TRecherche Descente(P, Hasard);
+    Descente.Charger(M.S);
+    TEffort Suite = Effort.Prolonger(Effort.Total() / 2);
+    Marcher(Descente, Suite, true, M);
+    Effort.Meilleur = Suite.Meilleur;
+    Effort.Arret = Suite.Arret;
+    return M.S;
 }

@@ -1,6 +1,7 @@
 #include "scheduling/U_amelioration.h"
 #include "scheduling/U_optimiseur.h"
 #include "scheduling/U_probleme.h"
+#include "scheduling/U_recherchelocale.h"
 #include "scheduling/U_recherchequalite.h"
 #include "tests/scheduling/VerificateurRegles.h"
 #include "tests/support/ModeleDeTest.h"
@@ -282,6 +283,29 @@ TEST_F(Optimiseur, GeneratedSchoolsKeepEveryRuleAndNeverFallBelowTheAutomaticPas
             PlacementOptimise(EcoleAleatoire(Graine), Etapes);
             EXPECT_EQ(Classes(), Premier);
         }
+    }
+}
+
+// A timetable already as full as it can be, on the à éviter cells of its class or of its
+// teacher: the search still moves it to the one morning free of them.
+TEST(RechercheLocale, AFullTimetableMovesOffAvoidedCells) {
+    for (const int Evitant : {0, 1}) {
+        TProbleme P;
+        P.Regles = {4, 32, 48, 56, 80};
+        P.NbClasses = 1;
+        P.NbActeurs = 2;
+        P.Taches = {{0, 1, 8, 8}};
+        P.Fixe.assign(2, TSemaine{});
+        P.Interdit.assign(2, TSemaine{});
+        P.Eviter.assign(2, TSemaine{});
+        P.Eviter[static_cast<std::size_t>(Evitant)].fill(~TMasque{0});
+        P.Eviter[static_cast<std::size_t>(Evitant)][3] = ~TMasque{0xFFFF}; // Thursday morning
+        const TSolution Depart = {{0, 0, 32, 4}, {0, 0, 37, 4}};
+        TEffort Effort(2000, nullptr, 0, 8, 8);
+        THasard Hasard(7);
+        const TSolution S = RechercheLocale(P, Depart, Effort, Hasard);
+        EXPECT_EQ(QuartsPlaces(P, S), 8) << Evitant;
+        EXPECT_EQ(CasesAEviter(P, S), 0) << Evitant;
     }
 }
 
