@@ -257,6 +257,7 @@ TEST_F(Optimiseur, GeneratedSchoolsKeepEveryRuleAndNeverFallBelowTheAutomaticPas
         EcolePlacee(Graine);
         const long Glouton = Places();
         const long EviterGlouton = AEviterCouverts();
+        const TLignes ClassesGlouton = Classes();
 
         Recommencer();
         const TAutomate R = EcoleAleatoire(Graine);
@@ -275,6 +276,9 @@ TEST_F(Optimiseur, GeneratedSchoolsKeepEveryRuleAndNeverFallBelowTheAutomaticPas
         EXPECT_FALSE(b.Interrompu);
         if (b.Places == Glouton) { // as many hours: never more à éviter cells
             EXPECT_LE(AEviterCouverts(), EviterGlouton);
+        }
+        if (Etapes == 0 && Graine <= 20) { // no effort, no à éviter cell: the automatic pass's runs
+            EXPECT_EQ(Classes(), ClassesGlouton);
         }
 
         if (Graine % 4 == 0) {
