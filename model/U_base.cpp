@@ -60,6 +60,9 @@ bool TexteEntier(const std::string& Texte, std::int32_t& Valeur) {
     const bool Negatif = i < Texte.size() && Texte[i] == '-';
     if (i < Texte.size() && (Texte[i] == '-' || Texte[i] == '+'))
         ++i;
+    // Leading zeros add nothing to the value, so they do not count towards its length.
+    while (i + 1 < Texte.size() && Texte[i] == '0')
+        ++i;
     if (i == Texte.size() || Texte.size() - i > 11)
         return false;
     std::int64_t v = 0;

@@ -119,7 +119,9 @@ TEST(Collection, NumbersTakeLeadingBlanksAndASignLikeEveryConversion) {
     for (const TCas& c :
          {TCas{" 1", true, 1}, TCas{"  -12", true, -12}, TCas{"+7", true, 7},
           TCas{"-2147483648", true, INT32_MIN}, TCas{"1 ", false, 0}, TCas{" ", false, 0},
-          TCas{"- 1", false, 0}, TCas{"", false, 0}, TCas{"2147483648", false, 0}}) {
+          TCas{"- 1", false, 0}, TCas{"", false, 0}, TCas{"2147483648", false, 0},
+          TCas{"000000000000001", true, 1}, TCas{"-0002147483648", true, INT32_MIN},
+          TCas{"0000", true, 0}, TCas{"0000000000002147483648", false, 0}}) {
         std::int32_t v = 0;
         EXPECT_EQ(TexteEntier(c.Texte, v), c.Lu) << c.Texte;
         EXPECT_EQ(v, c.Valeur) << c.Texte;
