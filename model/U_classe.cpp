@@ -164,18 +164,18 @@ void TClasse::Charger(const TLignes& Lignes, std::size_t& Position) {
         const TJour Jour = NumeroJour(LireLigne(Lignes, Position));
         const std::int32_t Debut = LireEntier(Lignes, Position);
         const std::int32_t Fin = LireEntier(Lignes, Position);
+        TProf* Prof = ProfExistant(Matiere);
+        if (!Prof)
+            throw ELectureArchive("plage sans professeur");
         // Only a damaged file holds a run outside the grid: it is left out.
         if (!PlageDansGrille(Jour, Debut, Fin))
             continue;
         const auto d = static_cast<TQuart>(Debut);
         const auto f = static_cast<TQuart>(Fin);
-        TProf* Prof = ProfExistant(Matiere);
         // No sound program writes a course over another of its class or of its teacher.
-        if (!CasesLibres(Jour, d, f) || (Prof && !Prof->CasesLibres(Jour, d, f)))
+        if (!CasesLibres(Jour, d, f) || !Prof->CasesLibres(Jour, d, f))
             throw ELectureArchive("deux cours à la fois");
         PlacerPlage(Jour, d, f, Matiere);
-        if (!Prof)
-            throw ELectureArchive("plage sans professeur");
         // A half refused (and said so) takes the other with it: alone, it would leave the
         // class or the teacher free in one grid while busy in the other.
         if (LireCase(Jour, d) != Matiere)
