@@ -35,6 +35,4 @@ void TLesProfMatieres::ChargerElement(const TLignes& Lignes, std::size_t& Positi
     const std::string Matiere = LireLigne(Lignes, Position);
     const std::string NomProf = LireLigne(Lignes, Position);
     AjouterProfMatiere(Matiere, NomProf);
-    if (!Trouver(Matiere)) // an empty subject, or a full list: a pair would go missing
-        throw ELectureArchive("paire refusée");
 }

@@ -181,16 +181,12 @@ TEST_F(LectureRatee, UnCoursSansProfesseur) {
 
 // An empty name is what a free cell holds: no sound program writes one.
 TEST_F(LectureRatee, UnNomVide) {
-    // Series, subject, teacher, the teacher's class, class, then a class's pair.
+    // Series, subject, teacher, the teacher's class, class.
     for (const std::size_t i : {2, 4, 8, 11, 15}) {
         auto Lignes = LignesExemple();
         Lignes[i] = "";
         VerifierEchec(Joindre(Lignes), "nom vide, ligne " + std::to_string(i + 1));
     }
-    auto PaireVide = LignesExemple(); // a second pair, of no subject and holding no course
-    PaireVide[17] = "2";
-    PaireVide.insert(PaireVide.begin() + 20, {"", "P1"});
-    VerifierEchec(Joindre(PaireVide), "paire sans matière");
 }
 
 TEST_F(FichierEndommageTest, LesReglagesDejaLusGardentLeurValeur) {
