@@ -220,6 +220,18 @@ TEST_F(FichierEndommageTest, LesCoursHorsGrilleSontLaissesDeCote) {
     EXPECT_EQ(LesProfs->Trouver("P1")->CompterQuarts("C1"), 6);
 }
 
+// A teacher whose subject was left empty gives each class it teaches a pair of no subject:
+// such a file is sound and opens; that pair, which no course can use, is left out.
+TEST_F(FichierEndommageTest, UnePaireSansMatiereSeLit) {
+    auto Lignes = LignesExemple();
+    Lignes[17] = "2";
+    Lignes.insert(Lignes.begin() + 20, {"", "P1"});
+    EcrireOctets(Chemin("paire.edt"), Joindre(Lignes));
+    ASSERT_TRUE(Sauveur_->LireFichier(Chemin("paire.edt")));
+    EXPECT_TRUE(Messages.Montres.empty());
+    EXPECT_EQ(LesClasses->Trouver("C1")->CompterQuarts("Maths"), 8);
+}
+
 TEST_F(FichierEndommageTest, UneMatiereHorsSerieEstAnnonceeEtLaLectureContinue) {
     EcrireOctets(Chemin("matiere.edt"), Joindre(AvecPlages({{"Physique", "Lundi", "40", "41"}})));
     auto Lignes = DecouperLignes(LireOctets(Chemin("matiere.edt")));
