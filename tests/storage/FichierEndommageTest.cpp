@@ -157,18 +157,6 @@ TEST_F(LectureRatee, UneSeriePerdueAnnonceAussiLaClasse) {
     EXPECT_TRUE(ModeleVide());
 }
 
-// Lines of a run of C1: subject, day, first slot, last slot.
-TLignes AvecPlages(const std::vector<TLignes>& Plages) {
-    auto Lignes = LignesExemple();
-    TLignes Suite(Lignes.begin() + 21, Lignes.end());
-    Lignes.resize(20);
-    Lignes.push_back(std::to_string(Plages.size()));
-    for (const auto& Plage : Plages)
-        Lignes.insert(Lignes.end(), Plage.begin(), Plage.end());
-    Lignes.insert(Lignes.end(), Suite.begin() + 4, Suite.end());
-    return Lignes;
-}
-
 TEST_F(LectureRatee, UnCoursSansProfesseur) {
     auto SansProf = LignesExemple();
     SansProf[19] = ""; // the pair has no teacher
@@ -176,7 +164,10 @@ TEST_F(LectureRatee, UnCoursSansProfesseur) {
     auto ProfInconnu = LignesExemple();
     ProfInconnu[19] = "P9";
     VerifierEchec(Joindre(ProfInconnu), "professeur absent du fichier");
-    VerifierEchec(Joindre(AvecPlages({{"Physique", "Lundi", "20", "25"}})), "hors grille aussi");
+    auto HorsGrille = LignesExemple(); // C1's run, of a subject with no teacher, off the grid
+    HorsGrille[21] = "Physique";
+    HorsGrille[23] = "20";
+    VerifierEchec(Joindre(HorsGrille), "hors grille aussi");
 }
 
 // An empty name is what a free cell holds: no sound program writes one.
@@ -200,6 +191,18 @@ TEST_F(FichierEndommageTest, LesReglagesDejaLusGardentLeurValeur) {
     EXPECT_EQ(Automate->DureeMax, 5);
     EXPECT_EQ(Automate->DebutJournee, 36);
     EXPECT_EQ(Automate->DebutPause, 48);
+}
+
+// Lines of a run of C1: subject, day, first slot, last slot.
+TLignes AvecPlages(const std::vector<TLignes>& Plages) {
+    auto Lignes = LignesExemple();
+    TLignes Suite(Lignes.begin() + 21, Lignes.end());
+    Lignes.resize(20);
+    Lignes.push_back(std::to_string(Plages.size()));
+    for (const auto& Plage : Plages)
+        Lignes.insert(Lignes.end(), Plage.begin(), Plage.end());
+    Lignes.insert(Lignes.end(), Suite.begin() + 4, Suite.end());
+    return Lignes;
 }
 
 TEST_F(FichierEndommageTest, LesCoursHorsGrilleSontLaissesDeCote) {
